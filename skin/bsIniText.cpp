@@ -1,0 +1,133 @@
+#include "bsIniText.h"
+
+#include <QStringDecoder>
+
+QString TbsIniText::DecodeText(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    if (bytes.startsWith("\xFF\xFE")) {
+        QStringDecoder dec(QStringDecoder::Utf16LE);
+        return dec(bytes.mid(2));
+    }
+    if (bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder dec(QStringDecoder::Utf16BE);
+        return dec(bytes.mid(2));
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(bytes);
+}
+
+void TbsIniText::SetText(const QString& text)
+{
+    FSections.clear();
+    Section* current = nullptr;
+    const auto lines = QStringView(text).split(u'\n');
+    for (QStringView raw : lines) {
+        const QStringView line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(u';'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            const QString name = line.mid(1, line.size() - 2).trimmed().toString();
+            current = FindSection(name);
+            if (!current) {
+                FSections.push_back(Section{name, {}});
+                current = &FSections.back();
+            }
+            continue;
+        }
+        if (!current)
+            continue;
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0)
+            current->Entries.push_back(Entry{line.toString(), QString()});
+        else
+            current->Entries.push_back(
+                Entry{line.left(eq).trimmed().toString(), line.mid(eq + 1).trimmed().toString()});
+    }
+}
+
+QString TbsIniText::Text() const
+{
+    QString out;
+    for (const Section& s : FSections) {
+        out += QLatin1Char('[') + s.Name + QLatin1String("]\r\n");
+        for (const Entry& e : s.Entries)
+            out += e.Key + QLatin1Char('=') + e.Value + QLatin1String("\r\n");
+        out += QLatin1String("\r\n");
+    }
+    return out;
+}
+
+const TbsIniText::Section* TbsIniText::FindSection(const QString& name) const
+{
+    for (const Section& s : FSections)
+        if (s.Name.compare(name, Qt::CaseInsensitive) == 0)
+            return &s;
+    return nullptr;
+}
+
+TbsIniText::Section* TbsIniText::FindSection(const QString& name)
+{
+    return const_cast<Section*>(std::as_const(*this).FindSection(name));
+}
+
+bool TbsIniText::SectionExists(const QString& section) const { return FindSection(section) != nullptr; }
+
+bool TbsIniText::ValueExists(const QString& section, const QString& key) const
+{
+    if (const Section* s = FindSection(section))
+        for (const Entry& e : s->Entries)
+            if (e.Key.compare(key, Qt::CaseInsensitive) == 0)
+                return true;
+    return false;
+}
+
+QString TbsIniText::ReadString(const QString& section, const QString& key, const QString& def) const
+{
+    if (const Section* s = FindSection(section))
+        for (const Entry& e : s->Entries)
+            if (e.Key.compare(key, Qt::CaseInsensitive) == 0)
+                return e.Value;
+    return def;
+}
+
+QStringList TbsIniText::Sections() const
+{
+    QStringList names;
+    for (const Section& s : FSections)
+        names << s.Name;
+    return names;
+}
+
+QStringList TbsIniText::Keys(const QString& section) const
+{
+    QStringList keys;
+    if (const Section* s = FindSection(section))
+        for (const Entry& e : s->Entries)
+            keys << e.Key;
+    return keys;
+}
+
+void TbsIniText::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    Section* s = FindSection(section);
+    if (!s) {
+        FSections.push_back(Section{section, {}});
+        s = &FSections.back();
+    }
+    for (Entry& e : s->Entries)
+        if (e.Key.compare(key, Qt::CaseInsensitive) == 0) {
+            e.Value = value;
+            return;
+        }
+    s->Entries.push_back(Entry{key, value});
+}
+
+void TbsIniText::EraseSection(const QString& section)
+{
+    std::erase_if(FSections, [&](const Section& s) { return s.Name.compare(section, Qt::CaseInsensitive) == 0; });
+}
