@@ -1,0 +1,5 @@
+// Alpha and effect images: the unit header of TbsBitmap and TbsEffectBmp.
+#pragma once
+
+#include "bsBitmap.h"
+#include "bsSkinEnums.h"
