@@ -1,10 +1,12 @@
-// Value types of skin descriptions: rectangles, points, colours, font styles and the enumerations.
+// Value types of skin descriptions: rectangles, points, colours, font styles, alignment and commands.
 #pragma once
 
 #include <QFlags>
 #include <QPoint>
 #include <QRect>
 #include <QtGlobal>
+
+#include "bsSkinEnums.h"
 
 // A point of a skin description.
 struct TPoint {
@@ -51,15 +53,6 @@ constexpr TColor cl3DDkShadow = SystemColor(21);
 enum TFontStyle : quint8 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFontStyles)
-
-// How the centre piece of a framed picture part is stretched.
-enum TbsStretchType : quint8 { bsstFull, bsstHorz, bsstVert };
-
-// The transition between two faces of a control.
-enum TbsMorphKind : quint8 { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
-
-// The effect that renders a window's inactive look from its active one.
-enum TbsInActiveEffect : quint8 { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
 
 enum TAlignment : quint8 { taLeftJustify, taRightJustify, taCenter };
 
