@@ -1,4 +1,6 @@
 // The one main of every test executable: a QApplication on the offscreen platform, then GoogleTest.
+#include "DialogRecorder.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,5 +10,7 @@ int main(int argc, char** argv)
                                                                      : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    TUnexpectedDialogs unexpectedDialogs;
+    SetDialogs(&unexpectedDialogs);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,55 @@
+// The application object: its title, its main window, the end of the message loop, and the one
+// place where a failure that no handler caught is shown.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <exception>
+#include <functional>
+
+class TForm;
+
+class TApplication : public QObject {
+    Q_OBJECT
+public:
+    // Becomes the global Application while it lives.
+    explicit TApplication(QObject* parent = nullptr);
+    ~TApplication() override;
+
+    QString Title() const;
+    void SetTitle(const QString& title);
+
+    // The first window created; closing it ends the program.
+    TForm* MainForm() const { return FMainForm; }
+    // Called by every window as it is created; the first one becomes the main window.
+    void FormCreated(TForm* form);
+    void FormDestroyed(TForm* form);
+
+    // Ends the message loop after the current message; Terminated() tells that it was asked for.
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+    // Runs the message loop until Terminate; returns at once when it was asked for already.
+    int Run();
+
+    // The general error display: the platform's error box with the error's own text.
+    static void HandleException(const std::exception& error);
+
+private:
+    TForm* FMainForm = nullptr;
+    bool FTerminated = false;
+};
+
+extern TApplication* Application;
+
+// Runs an event handler the way the message loop would: a failure the handler does not catch ends
+// only this action and is shown by the general error display. Every call from a control or window
+// into a handler goes through here, so that no exception ever crosses Qt's event dispatch.
+void CallHandler(const std::function<void()>& handler);
+
+// Fires an event (a std::function member) when it is assigned, through CallHandler.
+template <class Event, class... Args>
+void FireEvent(const Event& event, Args&&... args)
+{
+    if (event)
+        CallHandler([&] { event(std::forward<Args>(args)...); });
+}
