@@ -1,0 +1,169 @@
+// Opening the database file through Qt SQL, and the connection string it is named by.
+#include "TConnection.h"
+
+#include "EDatabaseError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <atomic>
+
+namespace {
+
+// The one place that names the engine's driver.
+const QString DriverName = QStringLiteral("QSQLITE");
+
+QString NextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("personnel-connection-%1").arg(++counter);
+}
+
+// The entries of a connection string: "key=value" separated by ";", values optionally quoted.
+QList<std::pair<QString, QString>> ConnectionEntries(const QString& text)
+{
+    QList<std::pair<QString, QString>> entries;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const qsizetype eq = text.indexOf(u'=', i);
+        if (eq < 0)
+            break;
+        const QString key = text.mid(i, eq - i).trimmed();
+        qsizetype j = eq + 1;
+        while (j < n && text[j] == u' ')
+            ++j;
+        QString value;
+        if (j < n && (text[j] == u'"' || text[j] == u'\'')) {
+            const QChar quote = text[j];
+            qsizetype close = text.indexOf(quote, j + 1);
+            if (close < 0)
+                close = n;
+            value = text.mid(j + 1, close - j - 1);
+            j = text.indexOf(u';', close);
+        } else {
+            const qsizetype semi = text.indexOf(u';', j);
+            value = text.mid(j, (semi < 0 ? n : semi) - j).trimmed();
+            j = semi;
+        }
+        entries.append({key, value});
+        if (j < 0)
+            break;
+        i = j + 1;
+    }
+    return entries;
+}
+
+} // namespace
+
+TConnection::TConnection(QObject* owner) : QObject(owner), FName(NextConnectionName()) {}
+
+TConnection::~TConnection() { Close(); }
+
+QString TConnection::ConnectionValue(const QString& connectionString, const QString& key)
+{
+    for (const auto& [k, v] : ConnectionEntries(connectionString)) {
+        if (k.compare(key, Qt::CaseInsensitive) == 0)
+            return v;
+    }
+    return QString();
+}
+
+QString TConnection::DatabasePath() const
+{
+    if (Connected())
+        return FOpenPath;
+    const QString source = ConnectionValue(ConnectionString, QStringLiteral("Data Source"));
+    return source.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(source));
+}
+
+void TConnection::Open()
+{
+    if (Connected())
+        return;
+    const QString path = DatabasePath();
+    if (path.isEmpty())
+        throw EDatabaseError(QStringLiteral("The connection string names no Data Source."));
+    if (!QFileInfo(path).isFile())
+        throw EDatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+
+    // mode=rw opens read-write and never creates, even if the file vanishes after the check.
+    QUrl uri = QUrl::fromLocalFile(path);
+    uri.setQuery(QStringLiteral("mode=rw"));
+    FDatabase = QSqlDatabase::addDatabase(DriverName, FName);
+    FDatabase.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+    FDatabase.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    QSqlError error;
+    if (FDatabase.open()) {
+        // The engine reads the file lazily; one read now tells a database from any other file.
+        QSqlQuery probe(FDatabase);
+        if (probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+            FOpenPath = path;
+            return;
+        }
+        error = probe.lastError();
+    } else {
+        error = FDatabase.lastError();
+    }
+    FDatabase.close();
+    FDatabase = QSqlDatabase();
+    QSqlDatabase::removeDatabase(FName);
+    throw EDatabaseError::FromEngine(error);
+}
+
+void TConnection::Close()
+{
+    if (!FDatabase.isValid())
+        return;
+    emit Closing();
+    FDatabase.close();
+    FDatabase = QSqlDatabase();
+    QSqlDatabase::removeDatabase(FName);
+    FOpenPath.clear();
+    FInTransaction = false;
+}
+
+void TConnection::CheckConnected() const
+{
+    if (!Connected())
+        throw EDatabaseError(QStringLiteral("The connection is closed."));
+}
+
+void TConnection::BeginTrans()
+{
+    Open();
+    if (!FDatabase.transaction())
+        throw EDatabaseError::FromEngine(FDatabase.lastError());
+    FInTransaction = true;
+}
+
+void TConnection::CommitTrans()
+{
+    CheckConnected();
+    if (!FDatabase.commit())
+        throw EDatabaseError::FromEngine(FDatabase.lastError());
+    FInTransaction = false;
+}
+
+void TConnection::RollbackTrans()
+{
+    CheckConnected();
+    if (!FDatabase.rollback())
+        throw EDatabaseError::FromEngine(FDatabase.lastError());
+    FInTransaction = false;
+}
+
+void TConnection::CreateDatabaseFile(const QString& path)
+{
+    // An empty file is an empty database to the engine; NewOnly refuses an existing path
+    // atomically, so two creators never share one file.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        throw EDatabaseError(QFileInfo::exists(path)
+                                 ? QStringLiteral("The file '%1' already exists.").arg(path)
+                                 : QStringLiteral("Cannot create '%1': %2").arg(path, file.errorString()));
+    }
+}

@@ -1,0 +1,479 @@
+// Running statements, holding rows, moving, editing and writing rows back.
+#include "TQuery.h"
+
+#include "EDatabaseError.h"
+#include "TDataSource.h"
+#include "TableWriter.h"
+
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+#include <algorithm>
+#include <span>
+
+namespace {
+
+TFieldType FieldTypeOf(const QMetaType& type)
+{
+    switch (type.id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return ftInteger;
+    case QMetaType::Double:
+        return ftFloat;
+    case QMetaType::Bool:
+        return ftBoolean;
+    case QMetaType::QByteArray:
+        return ftBlob;
+    case QMetaType::QString:
+        return ftString;
+    default:
+        return ftUnknown;
+    }
+}
+
+} // namespace
+
+TQuery::TQuery(QObject* owner) : QObject(owner) {}
+
+TQuery::~TQuery()
+{
+    // Sources and links live on; they only learn that their data set is gone.
+    for (TDataSource* source : QList<TDataSource*>(FDataSources))
+        source->SetDataSet(nullptr);
+}
+
+// ---- statement and parameters ----
+
+void TQuery::SetSQL(const QString& text)
+{
+    Close();
+    FCommand.reset();
+    FStatement = SqlStatement(text);
+    std::vector<std::unique_ptr<TParameter>> params;
+    for (const QString& name : FStatement.ParameterNames()) {
+        auto param = std::make_unique<TParameter>();
+        param->Name = name;
+        if (const TParameter* old = FindParam(name))
+            param->Value = old->Value;
+        params.push_back(std::move(param));
+    }
+    FParams = std::move(params);
+}
+
+TParameter* TQuery::FindParam(const QString& name) const
+{
+    for (const auto& param : FParams) {
+        if (param->Name.compare(name, Qt::CaseInsensitive) == 0)
+            return param.get();
+    }
+    return nullptr;
+}
+
+TParameter* TQuery::ParamByName(const QString& name) const
+{
+    if (TParameter* param = FindParam(name))
+        return param;
+    throw EDatabaseError(QStringLiteral("Parameter '%1' not found").arg(name));
+}
+
+QSqlDatabase TQuery::ConnectedDatabase()
+{
+    if (!Connection)
+        throw EDatabaseError(QStringLiteral("%1: Missing Connection").arg(objectName()));
+    Connection->Open();
+    connect(Connection, &TConnection::Closing, this, &TQuery::ReleaseConnection, Qt::UniqueConnection);
+    return Connection->Database();
+}
+
+void TQuery::ReleaseConnection()
+{
+    Close();
+    FCommand.reset();
+}
+
+void TQuery::Prepare(QSqlQuery& query) const
+{
+    query.setForwardOnly(true);
+    if (!query.prepare(FStatement.EngineText()))
+        throw EDatabaseError::FromEngine(query.lastError());
+}
+
+void TQuery::Execute(QSqlQuery& query) const
+{
+    const QStringList& placeholders = FStatement.Placeholders();
+    for (qsizetype i = 0; i < placeholders.size(); ++i)
+        query.bindValue(int(i), FindParam(placeholders[i])->Value);
+    if (!query.exec())
+        throw EDatabaseError::FromEngine(query.lastError());
+}
+
+int TQuery::ExecSQL()
+{
+    const QSqlDatabase database = ConnectedDatabase();
+    if (!FCommand) {
+        QSqlQuery command(database);
+        Prepare(command);
+        FCommand = std::move(command);
+    }
+    Execute(*FCommand);
+    const int rows = FCommand->numRowsAffected();
+    FCommand->finish();
+    return rows;
+}
+
+// ---- opening and closing ----
+
+void TQuery::Open()
+{
+    if (Active())
+        return;
+    QSqlQuery query(ConnectedDatabase());
+    Prepare(query);
+    Execute(query);
+    if (!query.isSelect())
+        throw EDatabaseError(QStringLiteral("%1: The statement does not return rows").arg(objectName()));
+    ReadFields(query.record());
+    while (query.next()) {
+        for (int i = 0; i < FColumnCount; ++i)
+            FCells.append(query.value(i));
+    }
+    FCurrent = RecordCount() > 0 ? 0 : -1;
+    FBof = true;
+    FEof = FCurrent < 0;
+    SetState(dsBrowse);
+    Fire(AfterOpen);
+}
+
+void TQuery::ReadFields(const QSqlRecord& record)
+{
+    FColumnCount = record.count();
+    const bool updatable = !FStatement.UpdatableTable().isEmpty();
+    for (int i = 0; i < FColumnCount; ++i) {
+        const QSqlField column = record.field(i);
+        const QString name = column.name();
+        const TFieldType type = FieldTypeOf(column.metaType());
+        const QString folded = name.toCaseFolded();
+        const bool key = updatable && FKeyColumn < 0 && type == ftInteger && folded == u"id";
+        if (key)
+            FKeyColumn = i;
+        FFields.push_back(std::make_unique<TField>(this, i, name, type, key));
+        // Both lookups answer the first column whose name matches without regard to case.
+        if (!FFoldedFieldIndex.contains(folded))
+            FFoldedFieldIndex.insert(folded, i);
+        if (!FFieldIndex.contains(name))
+            FFieldIndex.insert(name, FFoldedFieldIndex.value(folded));
+    }
+}
+
+void TQuery::Close()
+{
+    if (!Active())
+        return;
+    Fire(BeforeClose);
+    FFields.clear();
+    FFieldIndex.clear();
+    FFoldedFieldIndex.clear();
+    FKeyColumn = -1;
+    FCells.clear();
+    FColumnCount = 0;
+    FCurrent = -1;
+    FBof = FEof = true;
+    FSavedRow.clear();
+    FChanged.clear();
+    SetState(dsInactive);
+    Fire(AfterClose);
+}
+
+// ---- fields ----
+
+TField* TQuery::FindField(const QString& name) const
+{
+    auto exact = FFieldIndex.constFind(name);
+    if (exact != FFieldIndex.cend())
+        return FFields[exact.value()].get();
+    auto folded = FFoldedFieldIndex.constFind(name.toCaseFolded());
+    return folded == FFoldedFieldIndex.cend() ? nullptr : FFields[folded.value()].get();
+}
+
+TField* TQuery::FieldByName(const QString& name) const
+{
+    if (TField* field = FindField(name))
+        return field;
+    throw EDatabaseError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), name));
+}
+
+const QVariant& TQuery::CurrentValue(int field) const
+{
+    static const QVariant null;
+    if (FCurrent < 0 || field < 0 || field >= FColumnCount)
+        return null;
+    return FCells.at(qsizetype(FCurrent) * FColumnCount + field);
+}
+
+QVariant TQuery::RowValue(int row, int field) const
+{
+    if (row < 0 || row >= RecordCount() || field < 0 || field >= FColumnCount)
+        return QVariant();
+    return FCells.at(qsizetype(row) * FColumnCount + field);
+}
+
+void TQuery::SetFieldValue(TField* field, const QVariant& value)
+{
+    CheckActive();
+    if (field->ReadOnly())
+        throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(field->FieldName()));
+    if (!IsEditState(FState))
+        Edit();
+    FCells[qsizetype(FCurrent) * FColumnCount + field->Index()] = value;
+    FChanged[field->Index()] = true;
+    DataEvent(TDataEvent::FieldChange, field);
+}
+
+// ---- moving ----
+
+void TQuery::MoveTo(int row, bool bof, bool eof)
+{
+    const int distance = row - FCurrent;
+    FCurrent = row;
+    FBof = bof;
+    FEof = eof;
+    if (distance != 0) {
+        DataEvent(TDataEvent::DataSetScroll, nullptr, distance);
+        Fire(AfterScroll);
+    }
+}
+
+int TQuery::MoveBy(int distance)
+{
+    CheckActive();
+    CheckBrowseMode();
+    if (distance == 0)
+        return 0;
+    const int rows = RecordCount();
+    if (rows == 0) {
+        FBof = FEof = true;
+        return 0;
+    }
+    const int target = std::clamp(qint64(FCurrent) + distance, qint64(0), qint64(rows - 1));
+    const int moved = target - FCurrent;
+    MoveTo(target, distance < 0 && moved != distance, distance > 0 && moved != distance);
+    return moved;
+}
+
+void TQuery::Next() { MoveBy(1); }
+
+void TQuery::Prior() { MoveBy(-1); }
+
+void TQuery::First()
+{
+    CheckActive();
+    CheckBrowseMode();
+    MoveTo(RecordCount() > 0 ? 0 : -1, true, RecordCount() == 0);
+}
+
+void TQuery::Last()
+{
+    CheckActive();
+    CheckBrowseMode();
+    MoveTo(RecordCount() - 1, RecordCount() == 0, true);
+}
+
+void TQuery::SetRecNo(int recNo)
+{
+    CheckActive();
+    CheckBrowseMode();
+    if (RecordCount() > 0)
+        MoveBy(std::clamp(recNo, 1, RecordCount()) - RecNo());
+}
+
+// ---- editing ----
+
+bool TQuery::Modified() const
+{
+    return IsEditState(FState) && std::find(FChanged.begin(), FChanged.end(), true) != FChanged.end();
+}
+
+void TQuery::Edit()
+{
+    CheckActive();
+    if (IsEditState(FState))
+        return;
+    CheckCanModify();
+    if (RecordCount() == 0) {
+        StartNewRow();
+        return;
+    }
+    FSavedRow = FCells.mid(qsizetype(FCurrent) * FColumnCount, FColumnCount);
+    FChanged.assign(FColumnCount, false);
+    SetState(dsEdit);
+    DataEvent(TDataEvent::RecordChange);
+    Fire(AfterEdit);
+}
+
+void TQuery::Insert()
+{
+    CheckActive();
+    CheckBrowseMode();
+    CheckCanModify();
+    StartNewRow();
+}
+
+void TQuery::Append() { Insert(); }
+
+void TQuery::StartNewRow()
+{
+    FRowBeforeInsert = FCurrent;
+    FCells.resize(FCells.size() + FColumnCount);
+    FCurrent = RecordCount() - 1;
+    FBof = FEof = false;
+    FChanged.assign(FColumnCount, false);
+    SetState(dsInsert);
+    DataEvent(TDataEvent::DataSetChange);
+    Fire(AfterInsert);
+}
+
+void TQuery::Post()
+{
+    CheckActive();
+    UpdateRecord();
+    if (!IsEditState(FState))
+        return;
+    Fire(BeforePost);
+    QList<int> changed;
+    for (int i = 0; i < FColumnCount; ++i) {
+        if (FChanged[i])
+            changed.append(i);
+    }
+    if (FState == dsInsert || !changed.isEmpty()) {
+        TableWriter writer = RowWriter();
+        const std::span<const QVariant> row(FCells.constData() + qsizetype(FCurrent) * FColumnCount,
+                                            FColumnCount);
+        ReplaceCurrentRow(FState == dsInsert ? writer.Insert(changed, row)
+                                             : writer.Update(CurrentValue(FKeyColumn), changed, row));
+    }
+    FSavedRow.clear();
+    FChanged.clear();
+    SetState(dsBrowse);
+    DataEvent(TDataEvent::DataSetChange);
+    Fire(AfterPost);
+}
+
+TableWriter TQuery::RowWriter()
+{
+    QStringList columns;
+    for (const auto& field : FFields)
+        columns.append(field->FieldName());
+    return TableWriter(ConnectedDatabase(), FStatement.UpdatableTable(), columns, FKeyColumn);
+}
+
+void TQuery::ReplaceCurrentRow(const QVariantList& row)
+{
+    // The row as the engine stores it: its new key, its defaults, values in the column's own type.
+    if (row.size() != FColumnCount)
+        return;
+    std::copy(row.begin(), row.end(), FCells.begin() + qsizetype(FCurrent) * FColumnCount);
+}
+
+void TQuery::Cancel()
+{
+    CheckActive();
+    if (!IsEditState(FState))
+        return;
+    if (FState == dsInsert) {
+        FCells.remove(qsizetype(FCurrent) * FColumnCount, FColumnCount);
+        FCurrent = std::min(FRowBeforeInsert, RecordCount() - 1);
+        FBof = FEof = RecordCount() == 0;
+    } else {
+        ReplaceCurrentRow(FSavedRow);
+    }
+    FSavedRow.clear();
+    FChanged.clear();
+    SetState(dsBrowse);
+    DataEvent(TDataEvent::DataSetChange);
+    Fire(AfterCancel);
+}
+
+void TQuery::Delete()
+{
+    CheckActive();
+    if (FState == dsInsert) {
+        Cancel();
+        return;
+    }
+    if (FCurrent < 0)
+        throw EDatabaseError(QStringLiteral("%1: Cannot perform this operation on an empty dataset")
+                                 .arg(objectName()));
+    CheckCanModify();
+    Fire(BeforeDelete);
+    RowWriter().Remove(CurrentValue(FKeyColumn));
+    FCells.remove(qsizetype(FCurrent) * FColumnCount, FColumnCount);
+    FCurrent = std::min(FCurrent, RecordCount() - 1);
+    FBof = FEof = RecordCount() == 0;
+    FSavedRow.clear();
+    FChanged.clear();
+    SetState(dsBrowse);
+    DataEvent(TDataEvent::DataSetChange);
+    Fire(AfterDelete);
+    Fire(AfterScroll);
+}
+
+void TQuery::UpdateRecord()
+{
+    if (IsEditState(FState))
+        DataEvent(TDataEvent::UpdateRecord);
+}
+
+void TQuery::CheckBrowseMode()
+{
+    CheckActive();
+    if (!IsEditState(FState))
+        return;
+    UpdateRecord();
+    if (Modified())
+        Post();
+    else
+        Cancel();
+}
+
+// ---- checks, state and notifications ----
+
+void TQuery::CheckActive() const
+{
+    if (!Active())
+        throw EDatabaseError(
+            QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
+}
+
+void TQuery::CheckCanModify() const
+{
+    if (!CanModify())
+        throw EDatabaseError(QStringLiteral("%1: Cannot modify a read-only dataset").arg(objectName()));
+}
+
+void TQuery::SetState(TDataSetState state)
+{
+    if (FState == state)
+        return;
+    FState = state;
+    DataEvent(TDataEvent::UpdateState);
+}
+
+void TQuery::AddDataSource(TDataSource* source)
+{
+    if (!FDataSources.contains(source))
+        FDataSources.append(source);
+}
+
+void TQuery::RemoveDataSource(TDataSource* source) { FDataSources.removeAll(source); }
+
+void TQuery::DataEvent(TDataEvent event, TField* field, int distance)
+{
+    // A notified control may detach a source; sources gone meanwhile are skipped.
+    for (TDataSource* source : QList<TDataSource*>(FDataSources)) {
+        if (FDataSources.contains(source))
+            source->DataEvent(event, field, distance);
+    }
+}

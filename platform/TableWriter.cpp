@@ -1,0 +1,112 @@
+// Insert, update and delete of single rows with bound values.
+#include "TableWriter.h"
+
+#include "EDatabaseError.h"
+
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// Runs a statement with positional values; raises the engine's error when it fails.
+QSqlQuery Run(const QSqlDatabase& database, const QString& text, const QVariantList& values)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.prepare(text))
+        throw EDatabaseError::FromEngine(query.lastError());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    if (!query.exec())
+        throw EDatabaseError::FromEngine(query.lastError());
+    return query;
+}
+
+} // namespace
+
+TableWriter::TableWriter(const QSqlDatabase& database, const QString& table, const QStringList& columns,
+                         int keyColumn)
+    : FDatabase(database), FTable(table), FColumns(columns), FKeyColumn(keyColumn)
+{
+}
+
+QString TableWriter::Quoted(const QString& name) const
+{
+    return FDatabase.driver()->escapeIdentifier(name, QSqlDriver::FieldName);
+}
+
+QString TableWriter::QuotedTable() const
+{
+    return FDatabase.driver()->escapeIdentifier(FTable, QSqlDriver::TableName);
+}
+
+QVariantList TableWriter::Insert(const QList<int>& columns, std::span<const QVariant> row)
+{
+    QString text;
+    QVariantList values;
+    if (columns.isEmpty()) {
+        text = QStringLiteral("insert into %1 default values").arg(QuotedTable());
+    } else {
+        QStringList names, marks;
+        for (int column : columns) {
+            names.append(Quoted(FColumns[column]));
+            marks.append(QStringLiteral("?"));
+            values.append(row[column]);
+        }
+        text = QStringLiteral("insert into %1 (%2) values (%3)")
+                   .arg(QuotedTable(), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    }
+    const QSqlQuery query = Run(FDatabase, text, values);
+    return ReadRow(query.lastInsertId());
+}
+
+QVariantList TableWriter::Update(const QVariant& key, const QList<int>& columns,
+                                 std::span<const QVariant> row)
+{
+    if (!columns.isEmpty()) {
+        QStringList assignments;
+        QVariantList values;
+        for (int column : columns) {
+            assignments.append(Quoted(FColumns[column]) + QStringLiteral(" = ?"));
+            values.append(row[column]);
+        }
+        values.append(key);
+        const QString text =
+            QStringLiteral("update %1 set %2 where %3 = ?")
+                .arg(QuotedTable(),
+                     assignments.join(QStringLiteral(", ")), Quoted(FColumns[FKeyColumn]));
+        if (Run(FDatabase, text, values).numRowsAffected() == 0) {
+            throw EDatabaseError(QStringLiteral(
+                "Row cannot be located for updating. Some values may have been changed since it was "
+                "last read."));
+        }
+    }
+    return ReadRow(key);
+}
+
+void TableWriter::Remove(const QVariant& key)
+{
+    Run(FDatabase,
+        QStringLiteral("delete from %1 where %2 = ?")
+            .arg(QuotedTable(),
+                 Quoted(FColumns[FKeyColumn])),
+        {key});
+}
+
+QVariantList TableWriter::ReadRow(const QVariant& key)
+{
+    QSqlQuery query =
+        Run(FDatabase,
+            QStringLiteral("select * from %1 where %2 = ?")
+                .arg(QuotedTable(),
+                     Quoted(FColumns[FKeyColumn])),
+            {key});
+    QVariantList row;
+    if (query.next()) {
+        const int count = query.record().count();
+        for (int i = 0; i < count; ++i)
+            row.append(query.value(i));
+    }
+    return row;
+}
