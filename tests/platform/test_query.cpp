@@ -1,0 +1,457 @@
+// The query's operations: opening, parameters, moving, fields, editing, posting, deleting, closing.
+#include "DataSetFixture.h"
+
+#include <QSqlQuery>
+#include <functional>
+
+namespace {
+
+const QString Name = QStringLiteral("姓名");
+
+QString Text(TQuery& q, const QString& field) { return q.FieldByName(field)->AsString(); }
+
+} // namespace
+
+TEST_F(DataSetTest, OpenMakesTheFirstRowCurrentAndReadsAllRows)
+{
+    OpenPeople();
+    EXPECT_TRUE(q.Active());
+    EXPECT_EQ(q.State(), dsBrowse);
+    EXPECT_EQ(q.RecordCount(), 3);
+    EXPECT_EQ(q.RecNo(), 1);
+    EXPECT_TRUE(q.Bof());
+    EXPECT_FALSE(q.Eof());
+    EXPECT_EQ(Text(q, Name), QStringLiteral("张三"));
+    EXPECT_EQ(QueryNames(), (QStringList{"张三", "李四", "王五"}));
+}
+
+TEST_F(DataSetTest, OpenWithNothingMatchingHasNoRowAndEmptyFields)
+{
+    OpenPeople(QStringLiteral("select * from 人员 where 部门=99"));
+    EXPECT_EQ(q.RecordCount(), 0);
+    EXPECT_EQ(q.RecNo(), 0);
+    EXPECT_TRUE(q.Eof());
+    EXPECT_TRUE(q.Bof());
+    EXPECT_TRUE(q.FieldByName(Name)->IsNull());
+    EXPECT_EQ(Text(q, Name), QString());
+    EXPECT_EQ(q.FieldByName(QStringLiteral("部门"))->AsInteger(), 0);
+    q.Next();
+    EXPECT_TRUE(q.Eof());
+}
+
+TEST_F(DataSetTest, ParametersAreBoundAsTextAndNeverSpliced)
+{
+    struct Case {
+        const char* name;
+        QString sql;
+        QString value;
+        QStringList expected;
+    };
+    const std::vector<Case> cases = {
+        {"plain text", "select * from 人员 where 姓名=:name", "李四", {"李四"}},
+        {"text key compared as text", "select * from 人员 where 人员id=:key", "3", {"王五"}},
+        {"leading zero is other text", "select * from 人员 where 人员id=:key", "03", {}},
+        {"quote trick finds nothing", "select * from 人员 where 姓名=:name", "' or '1'='1", {}},
+        {"CJK parameter name", "select * from 人员 where 姓名=:姓名", "张三", {"张三"}},
+        {"same name twice", "select * from 人员 where 姓名=:n or 人员id=:n", "2", {"李四"}},
+        {"colon in a literal is no parameter", "select * from 人员 where 姓名<>':x' and 姓名=:x",
+         "王五",
+         {"王五"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        q.SetSQL(c.sql);
+        ASSERT_EQ(q.ParamCount(), 1);
+        q.Params(0)->Value = c.value;
+        q.Open();
+        EXPECT_EQ(QueryNames(), c.expected);
+        q.Close();
+    }
+}
+
+TEST_F(DataSetTest, ParamByNameIgnoresCaseAndValuesSurviveANewStatement)
+{
+    q.SetSQL(QStringLiteral("select * from 人员 where 部门=:Dept"));
+    q.ParamByName(QStringLiteral("dept"))->Value = 2;
+    q.SetSQL(QStringLiteral("select * from 人员 where 部门=:DEPT order by ID"));
+    q.Open();
+    EXPECT_EQ(QueryNames(), QStringList{"王五"});
+    EXPECT_THROW(q.ParamByName(QStringLiteral("other")), EDatabaseError);
+    EXPECT_EQ(q.FindParam(QStringLiteral("other")), nullptr);
+}
+
+TEST_F(DataSetTest, WalkingVisitsEveryRowInOrderAndStopsAtBothEnds)
+{
+    OpenPeople();
+    QStringList walked;
+    for (q.First(); !q.Eof(); q.Next())
+        walked.append(Text(q, Name));
+    EXPECT_EQ(walked, (QStringList{"张三", "李四", "王五"}));
+    EXPECT_EQ(q.RecNo(), 3); // Eof leaves the last row current
+
+    q.Last();
+    EXPECT_TRUE(q.Eof());
+    EXPECT_EQ(Text(q, Name), QStringLiteral("王五"));
+    q.Prior();
+    EXPECT_FALSE(q.Eof());
+    EXPECT_EQ(q.MoveBy(-5), -1);
+    EXPECT_TRUE(q.Bof());
+    EXPECT_EQ(q.RecNo(), 1);
+    EXPECT_EQ(q.MoveBy(5), 2);
+    EXPECT_TRUE(q.Eof());
+    q.SetRecNo(2);
+    EXPECT_EQ(Text(q, Name), QStringLiteral("李四"));
+}
+
+TEST_F(DataSetTest, FieldsAreFoundByNameIgnoringCase)
+{
+    OpenPeople();
+    q.Next();
+    EXPECT_EQ(q.FieldByName(QStringLiteral("id"))->AsInteger(), 2);
+    EXPECT_EQ(q.FieldByName(QStringLiteral("Id")), q.FieldByName(QStringLiteral("ID")));
+    EXPECT_EQ(q.FieldByName(QStringLiteral("人员ID"))->AsString(), QStringLiteral("2"));
+    EXPECT_EQ(q.FieldByName(QStringLiteral("部门"))->AsInteger(), 1);
+    EXPECT_EQ(q.FieldCount(), 4);
+    EXPECT_EQ(q.Fields(1)->FieldName(), Name);
+    EXPECT_EQ(q.FindField(QStringLiteral("无此列")), nullptr);
+    EXPECT_THROW(q.FieldByName(QStringLiteral("无此列")), EDatabaseError);
+    EXPECT_TRUE(q.FieldByName(QStringLiteral("ID"))->ReadOnly());
+    EXPECT_FALSE(q.FieldByName(Name)->ReadOnly());
+}
+
+TEST_F(DataSetTest, EditAndPostWriteTheRowToTheFileAtOnce)
+{
+    OpenPeople();
+    q.Next();
+    q.Edit();
+    EXPECT_EQ(q.State(), dsEdit);
+    q.FieldByName(Name)->SetAsString(QStringLiteral("李四四"));
+    q.FieldByName(QStringLiteral("部门"))->SetAsInteger(7);
+    EXPECT_TRUE(q.Modified());
+    EXPECT_EQ(FileNames(), (QStringList{"张三", "李四", "王五"})); // nothing written before Post
+    q.Post();
+    EXPECT_EQ(q.State(), dsBrowse);
+    EXPECT_EQ(FileNames(), (QStringList{"张三", "李四四", "王五"}));
+    EXPECT_EQ(FileColumn(QStringLiteral("部门")), (QStringList{"1", "7", "2"}));
+    EXPECT_EQ(q.RecNo(), 2);
+}
+
+TEST_F(DataSetTest, WritingAFieldWhileBrowsingEntersEditState)
+{
+    OpenPeople();
+    q.FieldByName(Name)->SetAsString(QStringLiteral("赵六"));
+    EXPECT_EQ(q.State(), dsEdit);
+    q.Post();
+    EXPECT_EQ(FileNames().first(), QStringLiteral("赵六"));
+}
+
+TEST_F(DataSetTest, MovingPostsAChangedRowFirst)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TQuery&)> move;
+    };
+    const std::vector<Case> cases = {
+        {"Next", [](TQuery& q) { q.Next(); }},
+        {"Prior", [](TQuery& q) { q.Prior(); }},
+        {"First", [](TQuery& q) { q.First(); }},
+        {"Last", [](TQuery& q) { q.Last(); }},
+        {"MoveBy", [](TQuery& q) { q.MoveBy(-1); }},
+        {"SetRecNo", [](TQuery& q) { q.SetRecNo(3); }},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenPeople();
+        q.Next();
+        const QString name = QStringLiteral("改名%1").arg(++n);
+        q.Edit();
+        q.FieldByName(Name)->SetAsString(name);
+        c.move(q);
+        EXPECT_EQ(q.State(), dsBrowse);
+        EXPECT_EQ(FileNames().at(1), name);
+        q.Close();
+    }
+}
+
+TEST_F(DataSetTest, MovingOffAnUntouchedNewRowDropsIt)
+{
+    OpenPeople();
+    q.Append();
+    EXPECT_EQ(q.RecordCount(), 4);
+    q.Prior();
+    EXPECT_EQ(q.State(), dsBrowse);
+    EXPECT_EQ(q.RecordCount(), 3);
+    EXPECT_EQ(FileNames().size(), 3);
+}
+
+TEST_F(DataSetTest, EditWithNoRowsStartsANewRowWhichPostInserts)
+{
+    OpenPeople(QStringLiteral("select * from 人员 where 部门=:d"));
+    q.Close();
+    q.ParamByName(QStringLiteral("d"))->Value = 5;
+    q.Open();
+    ASSERT_EQ(q.RecordCount(), 0);
+    q.Edit();
+    EXPECT_EQ(q.State(), dsInsert);
+    q.FieldByName(QStringLiteral("部门"))->SetAsInteger(5);
+    q.Post();
+    EXPECT_EQ(q.RecordCount(), 1);
+    EXPECT_EQ(q.FieldByName(QStringLiteral("ID"))->AsInteger(), 4); // read back with its new key
+    EXPECT_EQ(FileColumn(QStringLiteral("部门")), (QStringList{"1", "1", "2", "5"}));
+}
+
+TEST_F(DataSetTest, ANewRowIsPostedAsTheLastRowOfTheTable)
+{
+    OpenPeople();
+    q.First();
+    q.Insert();
+    EXPECT_EQ(q.RecNo(), 4);
+    EXPECT_TRUE(q.FieldByName(QStringLiteral("ID"))->IsNull());
+    q.FieldByName(Name)->SetAsString(QStringLiteral("新人"));
+    q.Post();
+    q.Close();
+    q.Open();
+    q.Last();
+    EXPECT_EQ(Text(q, Name), QStringLiteral("新人"));
+    EXPECT_EQ(q.FieldByName(QStringLiteral("ID"))->AsInteger(), 4);
+}
+
+TEST_F(DataSetTest, PostingANewRowWithNothingSetInsertsAnEmptyRow)
+{
+    OpenPeople();
+    q.Append();
+    q.Post();
+    EXPECT_EQ(FileNames(), (QStringList{"张三", "李四", "王五", ""}));
+}
+
+TEST_F(DataSetTest, CancelRestoresTheRowOrDropsTheNewOne)
+{
+    OpenPeople();
+    q.Next();
+    q.FieldByName(Name)->SetAsString(QStringLiteral("错"));
+    q.Cancel();
+    EXPECT_EQ(Text(q, Name), QStringLiteral("李四"));
+    q.Append();
+    q.FieldByName(Name)->SetAsString(QStringLiteral("错"));
+    q.Cancel();
+    EXPECT_EQ(q.RecordCount(), 3);
+    EXPECT_EQ(Text(q, Name), QStringLiteral("李四")); // back where it was before the new row
+    EXPECT_EQ(FileNames(), (QStringList{"张三", "李四", "王五"}));
+}
+
+TEST_F(DataSetTest, DeleteRemovesTheCurrentRowFromTheFileAtOnce)
+{
+    OpenPeople();
+    q.Next();
+    q.Delete();
+    EXPECT_EQ(FileNames(), (QStringList{"张三", "王五"}));
+    EXPECT_EQ(q.RecordCount(), 2);
+    EXPECT_EQ(Text(q, Name), QStringLiteral("王五"));
+    q.Delete(); // the last row: the row before it becomes current
+    EXPECT_EQ(Text(q, Name), QStringLiteral("张三"));
+    q.Delete();
+    EXPECT_EQ(q.RecordCount(), 0);
+    EXPECT_TRUE(q.Eof());
+    EXPECT_TRUE(FileNames().isEmpty());
+}
+
+TEST_F(DataSetTest, OperationsThatNeedARowOrAnOpenQueryFail)
+{
+    struct Case {
+        const char* name;
+        bool open;
+        std::function<void(TQuery&)> action;
+    };
+    const std::vector<Case> cases = {
+        {"delete with no row", true, [](TQuery& q) { q.Delete(); }},
+        {"delete when closed", false, [](TQuery& q) { q.Delete(); }},
+        {"edit when closed", false, [](TQuery& q) { q.Edit(); }},
+        {"next when closed", false, [](TQuery& q) { q.Next(); }},
+        {"post when closed", false, [](TQuery& q) { q.Post(); }},
+        {"field when closed", false, [](TQuery& q) { q.FieldByName(QStringLiteral("姓名")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        q.SetSQL(QStringLiteral("select * from 人员 where 部门=99"));
+        if (c.open)
+            q.Open();
+        EXPECT_THROW(c.action(q), EDatabaseError);
+    }
+    EXPECT_EQ(FileNames().size(), 3);
+}
+
+TEST_F(DataSetTest, ExecSqlRunsInsertAndDeleteStatements)
+{
+    q.SetSQL(QStringLiteral("insert into 人员(人员ID) values(:key)"));
+    q.ParamByName(QStringLiteral("key"))->Value = QStringLiteral("9");
+    EXPECT_EQ(q.ExecSQL(), 1);
+    EXPECT_EQ(q.ExecSQL(), 1); // the prepared statement runs again
+    q.SetSQL(QStringLiteral("delete from 人员 where id=:id"));
+    q.ParamByName(QStringLiteral("id"))->Value = 1;
+    EXPECT_EQ(q.ExecSQL(), 1);
+    EXPECT_EQ(FileColumn(QStringLiteral("人员id")), (QStringList{"2", "3", "9", "9"}));
+}
+
+TEST_F(DataSetTest, CloseDropsAChangeNotYetPosted)
+{
+    for (bool newRow : {false, true}) {
+        SCOPED_TRACE(newRow ? "new row" : "edited row");
+        OpenPeople();
+        if (newRow)
+            q.Append();
+        q.FieldByName(Name)->SetAsString(QStringLiteral("未保存"));
+        q.Close();
+        EXPECT_FALSE(q.Active());
+        EXPECT_EQ(q.State(), dsInactive);
+        EXPECT_EQ(FileNames(), (QStringList{"张三", "李四", "王五"}));
+    }
+}
+
+TEST_F(DataSetTest, StatementsTheEngineRejectsRaiseItsText)
+{
+    struct Case {
+        const char* name;
+        QString sql;
+        bool open;
+        QString engineText;
+    };
+    const std::vector<Case> cases = {
+        {"missing table", "select * from 无此表", true, "no such table: 无此表"},
+        {"syntax", "selec * from 人员", true, "near \"selec\": syntax error"},
+        {"execute", "delete from 无此表 where id=1", false, "no such table: 无此表"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        q.SetSQL(c.sql);
+        try {
+            c.open ? q.Open() : void(q.ExecSQL());
+            ADD_FAILURE() << "no error";
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.Message(), c.engineText);
+        }
+        EXPECT_FALSE(q.Active());
+    }
+}
+
+TEST_F(DataSetTest, APostTheEngineRefusesKeepsTheRowInEditState)
+{
+    Exec(QStringLiteral("create unique index 唯一姓名 on 人员(姓名)"));
+    OpenPeople();
+    q.FieldByName(Name)->SetAsString(QStringLiteral("李四"));
+    try {
+        q.Post();
+        ADD_FAILURE() << "no error";
+    } catch (const EDatabaseError& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("UNIQUE constraint failed"))) << e.what();
+    }
+    EXPECT_EQ(q.State(), dsEdit);
+    EXPECT_EQ(FileNames(), (QStringList{"张三", "李四", "王五"}));
+}
+
+TEST_F(DataSetTest, UpdatingARowSomeoneElseDeletedFailsInsteadOfReportingSuccess)
+{
+    OpenPeople();
+    Exec(QStringLiteral("delete from 人员 where ID=1"));
+    q.FieldByName(Name)->SetAsString(QStringLiteral("幽灵"));
+    EXPECT_THROW(q.Post(), EDatabaseError);
+    EXPECT_EQ(FileNames(), (QStringList{"李四", "王五"}));
+}
+
+TEST_F(DataSetTest, AwkwardTextGoesThroughBoundParametersUnchanged)
+{
+    const QStringList values = {
+        QStringLiteral("O'Brien"),
+        QStringLiteral("C:\\temp\\x"),
+        QStringLiteral("张'三\\\"; drop table 人员; --"),
+        QStringLiteral("'); delete from 人员; --"),
+        QStringLiteral("  前后空格  "),
+    };
+    OpenPeople();
+    for (const QString& value : values) {
+        q.Append();
+        q.FieldByName(Name)->SetAsString(value);
+        q.FieldByName(QStringLiteral("人员id"))->SetAsString(value);
+        q.Post();
+    }
+    q.First();
+    q.FieldByName(Name)->SetAsString(values.first()); // the update path as well
+    q.Post();
+    const QStringList expected = QStringList{values.first(), "李四", "王五"} + values;
+    EXPECT_EQ(FileNames(), expected);
+    EXPECT_EQ(FileColumn(QStringLiteral("人员id")).mid(3), values);
+
+    q.Close();
+    q.SetSQL(QStringLiteral("select * from 人员 where 人员id=:key"));
+    for (const QString& value : values) {
+        q.ParamByName(QStringLiteral("key"))->Value = value;
+        q.Open();
+        EXPECT_EQ(QueryNames(), QStringList{value});
+        q.Close();
+    }
+}
+
+TEST_F(DataSetTest, NumericFieldsConvertTextAndRefuseWhatIsNoNumber)
+{
+    OpenPeople();
+    TField* dept = q.FieldByName(QStringLiteral("部门"));
+    EXPECT_EQ(dept->DataType(), ftInteger);
+    dept->SetAsString(QStringLiteral(" 12 "));
+    EXPECT_EQ(dept->AsInteger(), 12);
+    EXPECT_THROW(dept->SetAsString(QStringLiteral("十二")), EConvertError);
+    dept->SetAsString(QString());
+    EXPECT_TRUE(dept->IsNull());
+    q.Post();
+    EXPECT_EQ(FileColumn(QStringLiteral("部门")).first(), QString());
+    EXPECT_EQ(FileColumn(QStringLiteral("typeof(部门)")).first(), QStringLiteral("null"));
+
+    TField* text = q.FieldByName(QStringLiteral("人员id"));
+    text->SetAsInteger(12); // a text column keeps the decimal digits as text
+    q.Post();
+    EXPECT_EQ(FileColumn(QStringLiteral("typeof(人员id)")).first(), QStringLiteral("text"));
+    EXPECT_EQ(text->AsString(), QStringLiteral("12"));
+}
+
+TEST_F(DataSetTest, TheKeyAndReadOnlyResultsCannotBeWritten)
+{
+    OpenPeople();
+    EXPECT_TRUE(q.CanModify());
+    EXPECT_THROW(q.FieldByName(QStringLiteral("id"))->SetAsInteger(9), EDatabaseError);
+    EXPECT_EQ(q.State(), dsBrowse);
+    q.Close();
+
+    for (const char* sql : {"select 姓名, 部门 from 人员", "select count(*) as n from 人员",
+                            "select * from 人员 a, 人员 b where a.ID=b.ID"}) {
+        SCOPED_TRACE(sql);
+        OpenPeople(QString::fromUtf8(sql));
+        EXPECT_FALSE(q.CanModify());
+        EXPECT_THROW(q.Edit(), EDatabaseError);
+        EXPECT_THROW(q.Fields(0)->SetValue(QStringLiteral("x")), EDatabaseError);
+        EXPECT_THROW(q.Append(), EDatabaseError);
+        q.Close();
+    }
+}
+
+TEST_F(DataSetTest, EventsRunAroundTheOperations)
+{
+    QStringList events;
+    auto record = [&](const char* name) { return [&events, name](TQuery*) { events.append(name); }; };
+    q.AfterOpen = record("AfterOpen");
+    q.AfterScroll = record("AfterScroll");
+    q.AfterEdit = record("AfterEdit");
+    q.BeforePost = record("BeforePost");
+    q.AfterPost = record("AfterPost");
+    q.BeforeDelete = record("BeforeDelete");
+    q.AfterDelete = record("AfterDelete");
+    q.BeforeClose = record("BeforeClose");
+    q.AfterClose = record("AfterClose");
+    OpenPeople();
+    q.Edit();
+    q.FieldByName(Name)->SetAsString(QStringLiteral("甲"));
+    q.Next();
+    q.Delete();
+    q.Close();
+    EXPECT_EQ(events, (QStringList{"AfterOpen", "AfterEdit", "BeforePost", "AfterPost", "AfterScroll",
+                                   "BeforeDelete", "AfterDelete", "AfterScroll", "BeforeClose",
+                                   "AfterClose"}));
+}
