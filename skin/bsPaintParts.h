@@ -1,0 +1,96 @@
+// The primitives that paint a skin picture part into an image of any size and turn masks into regions.
+#pragma once
+
+#include "bsSkinEnums.h"
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QRegion>
+
+class QPainter;
+
+// How a part is cut: the four corner points and the client rectangle, measured from the part's
+// top-left corner (source geometry) or from the destination image's top-left corner (the "New"
+// geometry of a resized control).
+struct TbsPartGeometry {
+    QPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    QRect ClRect;
+};
+
+// Stretching (true) or tiling (false) of the four edge middles.
+struct TbsEdgeStretch {
+    bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+};
+
+// The four border images of a window or control painted with a separate background.
+struct TbsFrameBorders {
+    QImage Left, Top, Right, Bottom;
+};
+
+// A mask's black pixels as rectangles, one per maximal run in a row, in scan order, and the
+// bounding rectangle of the whole mask.
+struct TbsRegionData {
+    QRect Bound;
+    QList<QRect> Rects;
+};
+
+// The destination geometry of a part of APartSize resized to AW x AH: the right points and the
+// client rectangle's right follow the width change, the bottom ones the height change.
+TbsPartGeometry ResizedPartGeometry(const TbsPartGeometry& APart, const QSize& APartSize, int AW, int AH);
+
+// Which primitive paints a part: -1 none (empty SkinRect), 1 nine-piece frame, 2 horizontal strip,
+// 3 vertical strip, 0 copy at its own size.
+int PartResizeMode(const QRect& ASkinRect, const TbsPartGeometry& APart);
+
+// Resize mode 0: B becomes a copy of R of SB at R's own size.
+void PaintPlainPart(QImage& B, const QImage& SB, const QRect& R);
+
+// Nine-piece frame: B becomes AW x AH and gets the edge middles (stretched or tiled), the eight
+// corner pieces and, with DrawClient, the client area (stretched by StretchType with
+// StretchEffect, tiled without).
+void PaintFramedPart(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, QImage& B, const QImage& SB,
+                     const QRect& R, int AW, int AH, bool DrawClient, const TbsEdgeStretch& AStretch,
+                     bool StretchEffect, TbsStretchType StretchType);
+
+// Horizontal three-piece strip: B becomes AW x height of R; LO and RO are the unstretched ends.
+void PaintHStrip(int LO, int RO, QImage& B, bool AStretch, int AW, const QRect& R, const QImage& SB);
+// Vertical three-piece strip: B becomes width of R x AH; TO and BO are the unstretched ends.
+void PaintVStrip(int TO, int BO, QImage& B, bool AStretch, int AH, const QRect& R, const QImage& SB);
+
+// Paints R into B at B's own size: the bands outside the client rectangle C stretched along
+// their length, the corners copied, and with DrawClient the client stretched.
+void PaintStretchedPart(QImage& B, const QImage& SB, const QRect& R, bool DrawClient, const QRect& C);
+
+// The four border images of a window or control of AW x AH whose client rectangle is
+// ADest.ClRect. A border that does not exist at this size is null.
+void PaintFrameBorders(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, TbsFrameBorders& ABorders,
+                       const QImage& SB, const QRect& R, int AW, int AH, const TbsEdgeStretch& AStretch);
+
+// B becomes AW x AH with the piece APiece of the part (measured from R's top-left) tiled from B's
+// origin or stretched into D.
+void PaintClientPart(const QRect& APiece, const QRect& D, QImage& B, TbsStretchType StretchType, bool StretchEffect,
+                     int AW, int AH, const QRect& R, const QImage& SB);
+
+// The black pixels (red + green + blue = 0) of a mask, offset by dX, dY.
+TbsRegionData MaskToRegionData(const QImage& AMask, int dX, int dY);
+QRegion MaskToRegion(const QImage& AMask);
+
+// The region of a window or control of AW x AH whose outline the mask gives: the mask's border
+// strips tiled to the new size, plus the client rectangle.
+QRegion FramedMaskRegion(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, const QImage& AMask, int AW,
+                         int AH);
+
+// The region of a control by its resize mode; ASkinSize is the size of its SkinRect.
+QRegion ControlMaskRegion(int AResizeMode, const TbsPartGeometry& APart, const TbsPartGeometry& ANew,
+                          const QImage& AMask, const QSize& ASkinSize, int AW, int AH);
+
+// Frame k (from 1) of a strip of n equal frames side by side, drawn at (X, Y) with the colour of
+// the frame's bottom-left pixel left out. Nothing for an empty bitmap or n <= 0.
+void DrawStripFrame(QPainter& C, int X, int Y, int k, int n, const QImage& ABitmap);
+
+// The rectangle of frame k (from 1) of an animation strip of AFrameCount frames: left to right when
+// the strip is wider than ASkinRect, else top to bottom. Empty when there is no such frame (a frame
+// count of 0 or less means no animation).
+QRect AnimationFrameRect(const QRect& AAnimateSkinRect, const QRect& ASkinRect, int AFrameCount, int k);
