@@ -32,7 +32,7 @@ void TbsIniText::SetText(const QString& text)
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             const QString name = line.mid(1, line.size() - 2).trimmed().toString();
-            current = FindSection(name);
+            current = WritableSection(name);
             if (!current) {
                 FSections.push_back(Section{name, {}});
                 current = &FSections.back();
@@ -70,29 +70,31 @@ const TbsIniText::Section* TbsIniText::FindSection(const QString& name) const
     return nullptr;
 }
 
-TbsIniText::Section* TbsIniText::FindSection(const QString& name)
+TbsIniText::Section* TbsIniText::WritableSection(const QString& name)
 {
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
 bool TbsIniText::SectionExists(const QString& section) const { return FindSection(section) != nullptr; }
 
+const QString* TbsIniText::FindValue(const Section* section, const QString& key)
+{
+    if (section)
+        for (const Entry& e : section->Entries)
+            if (e.Key.compare(key, Qt::CaseInsensitive) == 0)
+                return &e.Value;
+    return nullptr;
+}
+
 bool TbsIniText::ValueExists(const QString& section, const QString& key) const
 {
-    if (const Section* s = FindSection(section))
-        for (const Entry& e : s->Entries)
-            if (e.Key.compare(key, Qt::CaseInsensitive) == 0)
-                return true;
-    return false;
+    return FindValue(section, key) != nullptr;
 }
 
 QString TbsIniText::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    if (const Section* s = FindSection(section))
-        for (const Entry& e : s->Entries)
-            if (e.Key.compare(key, Qt::CaseInsensitive) == 0)
-                return e.Value;
-    return def;
+    const QString* value = FindValue(section, key);
+    return value ? *value : def;
 }
 
 QStringList TbsIniText::Sections() const
@@ -112,9 +114,15 @@ QStringList TbsIniText::Keys(const QString& section) const
     return keys;
 }
 
+qsizetype TbsIniText::KeyCount(const QString& section) const
+{
+    const Section* s = FindSection(section);
+    return s ? qsizetype(s->Entries.size()) : 0;
+}
+
 void TbsIniText::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    Section* s = FindSection(section);
+    Section* s = WritableSection(section);
     if (!s) {
         FSections.push_back(Section{section, {}});
         s = &FSections.back();

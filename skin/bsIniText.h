@@ -31,13 +31,13 @@ public:
     QString ReadString(const QString& section, const QString& key, const QString& def = QString()) const;
     QStringList Sections() const;
     QStringList Keys(const QString& section) const;
+    qsizetype KeyCount(const QString& section) const;
 
     // Replaces the first occurrence of key, or appends it; creates the section at the end if needed.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void EraseSection(const QString& section);
     void Clear() { FSections.clear(); }
 
-private:
     struct Entry {
         QString Key;
         QString Value;
@@ -46,8 +46,17 @@ private:
         QString Name;
         std::vector<Entry> Entries;
     };
+    // For readers that take many keys of one section: the section is found once, each key in it.
+    // Both pointers stay valid until the text changes; nullptr means absent.
     const Section* FindSection(const QString& name) const;
-    Section* FindSection(const QString& name);
+    static const QString* FindValue(const Section* section, const QString& key);
+    const QString* FindValue(const QString& section, const QString& key) const
+    {
+        return FindValue(FindSection(section), key);
+    }
+
+private:
+    Section* WritableSection(const QString& name);
 
     std::vector<Section> FSections;
 };
