@@ -1,0 +1,157 @@
+// Loading and saving the compressed form of a stored skin.
+#include "bsCompressedStoredSkin.h"
+
+#include "bsBmpImageInfo.h"
+#include "bsStreamIO.h"
+#include "bszlibcompress.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+
+namespace {
+
+const char* const PicturesSection = "PICTURES";
+
+// The .skn header: version and length, both int32.
+constexpr qint64 SknHeaderSize = 8;
+
+qint32 ReadInt32(QIODevice& stream)
+{
+    char le[4];
+    ReadExactly(stream, le, 4);
+    return qFromLittleEndian<qint32>(le);
+}
+
+void WriteInt32(QIODevice& stream, qint32 value)
+{
+    char le[4];
+    qToLittleEndian(value, le);
+    WriteExactly(stream, le, 4);
+}
+
+// An integer of the description: decimal with an optional sign, or hexadecimal after "$", "0x"
+// or "0X"; def when the text is not such a number.
+int ReadIniInteger(const TbsIniText& ini, const QString& section, const QString& key, int def)
+{
+    QString text = ini.ReadString(section, key);
+    int base = 10;
+    if (text.startsWith(u'$')) {
+        text.remove(0, 1);
+        base = 16;
+    } else if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        text.remove(0, 2);
+        base = 16;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok, base);
+    return ok ? value : def;
+}
+
+// The bytes of a skin folder's bitmap file, checked to be a BMP image the platform can decode.
+QByteArray LoadBitmapFile(const QString& fileName)
+{
+    const QByteArray bytes = ReadWholeFile(fileName);
+    try {
+        const TbsBmpImageInfo info = ReadBmpImageInfo(bytes);
+        const QByteArray image = bytes.first(info.FileSize);
+        if (QImage::fromData(image, "BMP").isNull())
+            throw EInvalidGraphic(QStringLiteral("the image cannot be decoded"));
+        return image;
+    } catch (const EInvalidGraphic& e) {
+        throw EInvalidGraphic(QStringLiteral("Bitmap file \"%1\": %2").arg(fileName, e.Message()));
+    }
+}
+
+// A picture entry's image: the named file in dir, or no picture for an empty name.
+QByteArray LoadOptionalBitmap(const QString& dir, const QString& name)
+{
+    return name.isEmpty() ? QByteArray() : LoadBitmapFile(dir + name);
+}
+
+} // namespace
+
+QString MissingSkinSection(const TbsIniText& ini)
+{
+    for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
+        if (!ini.SectionExists(QLatin1String(section)))
+            return QLatin1String(section);
+    return QString();
+}
+
+TbsCompressedStoredSkin::TbsCompressedStoredSkin(QObject* AOwner) : QObject(AOwner) {}
+
+void TbsCompressedStoredSkin::DeCompressToStream(QIODevice& S) const
+{
+    QBuffer compressed;
+    compressed.setData(FCompressedStream);
+    compressed.open(QIODevice::ReadOnly);
+    DecompressStream(compressed, S);
+}
+
+QByteArray TbsCompressedStoredSkin::DeCompressed() const { return DecompressBytes(FCompressedStream); }
+
+void TbsCompressedStoredSkin::LoadFromPackage(const TbsSkinPackage& APackage)
+{
+    FCompressedStream = CompressBytes(WriteSkinPackage(APackage));
+}
+
+void TbsCompressedStoredSkin::LoadFromIniFile(const QString& AFileName)
+{
+    const QByteArray text = ReadWholeFile(AFileName);
+    const TbsIniText ini(TbsIniText::DecodeText(text));
+    if (!MissingSkinSection(ini).isEmpty())
+        return;
+    FCompressedStream.clear();
+
+    // Names are taken relative to the ini file: its path up to and including the last separator.
+    const QString dir = AFileName.left(AFileName.lastIndexOf(u'/') + 1);
+    const QString pictures = QLatin1String(PicturesSection);
+    TbsSkinPackage package;
+    package.Picture = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("picture")));
+    package.InActivePicture = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("inactivepicture")));
+    package.Mask = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("mask")));
+    const int count = ReadIniInteger(ini, pictures, QStringLiteral("activepicturescount"), 0);
+    for (int i = 0; i < count; ++i)
+        package.ActivePictures.append(LoadBitmapFile(dir + ini.ReadString(pictures, QString::number(i))));
+    package.Description = text;
+    LoadFromPackage(package);
+}
+
+void TbsCompressedStoredSkin::LoadFromCompressFile(const QString& AFileName)
+{
+    FCompressedStream.clear();
+    QFile file(AFileName);
+    OpenForReading(file);
+    LoadFromCompressStream(file);
+}
+
+void TbsCompressedStoredSkin::LoadFromCompressStream(QIODevice& Stream)
+{
+    FCompressedStream.clear();
+    Stream.seek(0);
+    if (ReadInt32(Stream) > SkinPackageVersion)
+        return;
+    const qint32 length = ReadInt32(Stream);
+    FCompressedStream = ReadBytes(Stream, length);
+}
+
+void TbsCompressedStoredSkin::SaveToCompressFile(const QString& AFileName) const
+{
+    if (Empty())
+        return;
+    QByteArray skn;
+    skn.reserve(SknHeaderSize + FCompressedStream.size());
+    QBuffer buffer(&skn);
+    buffer.open(QIODevice::WriteOnly);
+    SaveToCompressStream(buffer);
+    WriteWholeFile(AFileName, skn);
+}
+
+void TbsCompressedStoredSkin::SaveToCompressStream(QIODevice& Stream) const
+{
+    WriteInt32(Stream, SkinPackageVersion);
+    WriteInt32(Stream, qint32(FCompressedStream.size()));
+    WriteExactly(Stream, FCompressedStream.constData(), FCompressedStream.size());
+}
