@@ -1,0 +1,26 @@
+// What the single-line edits and the memo share: which keys change text, and the context menu.
+#pragma once
+
+#include <QPoint>
+#include <functional>
+
+class QFocusEvent;
+class QKeyEvent;
+class QWidget;
+
+// Whether the key changes the text of an edit; with multiLine Enter and Tab do too.
+bool IsTextChangingKey(const QKeyEvent* event, bool multiLine);
+
+// Whether a focus change only follows the window's activation or a popup; the control did not
+// lose or gain the focus within its window.
+bool IsWindowFocusChange(const QFocusEvent* event);
+
+// The edit context menu: Undo, Cut, Copy, Paste, Delete, Select All, enabled by the edit's state.
+struct TbsEditMenu {
+    bool CanUndo = false;
+    bool HasSelection = false;
+    bool Writable = true;
+    bool AllSelected = false;
+    std::function<void()> Undo, Cut, Copy, Paste, Delete, SelectAll;
+};
+void ExecEditMenu(QWidget* owner, const QPoint& globalPos, const TbsEditMenu& menu);

@@ -1,0 +1,193 @@
+// Skinned speed button: pointer tracking, groups, default look.
+#include "bsSkinSpeedButton.h"
+
+#include "TApplication.h"
+#include "bsDefaultLook.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TbsSkinSpeedButton::TbsSkinSpeedButton(QWidget* parent) : TbsGraphicSkinCustomControl(parent)
+{
+    FSkinDataName = QStringLiteral("toolbutton");
+    FContent.ImageIndex = 0;
+    resize(25, 25);
+    setAttribute(Qt::WA_Hover);
+}
+
+void TbsSkinSpeedButton::SetCaption(const QString& caption)
+{
+    FContent.Caption = caption;
+    update();
+}
+
+void TbsSkinSpeedButton::SetShowCaption(bool value)
+{
+    FShowCaption = value;
+    update();
+}
+
+void TbsSkinSpeedButton::ButtonClick() { FireEvent(OnClick); }
+
+void TbsSkinSpeedButton::SetFlat(bool value)
+{
+    FFlat = value;
+    SetTransparent(value);
+}
+
+void TbsSkinSpeedButton::SetTransparent(bool value)
+{
+    FTransparent = value;
+    update();
+}
+
+void TbsSkinSpeedButton::SetDown(bool value)
+{
+    if (FState.Down == value)
+        return;
+    FState.Down = value;
+    if (value && FGroupIndex > 0 && !FAllowAllUp)
+        ReleaseOthersInGroup();
+    update();
+}
+
+void TbsSkinSpeedButton::ReleaseOthersInGroup()
+{
+    if (!parentWidget())
+        return;
+    for (auto* other : parentWidget()->findChildren<TbsSkinSpeedButton*>(Qt::FindDirectChildrenOnly))
+        if (other != this && other->FGroupIndex == FGroupIndex)
+            other->SetDown(false);
+}
+
+void TbsSkinSpeedButton::SetGlyph(const QPixmap& glyph)
+{
+    FContent.Glyph = glyph;
+    update();
+}
+
+void TbsSkinSpeedButton::SetNumGlyphs(int value)
+{
+    FContent.NumGlyphs = qBound(1, value, 4);
+    update();
+}
+
+void TbsSkinSpeedButton::SetImageList(const TImageList* images)
+{
+    FContent.Images = images;
+    update();
+}
+
+void TbsSkinSpeedButton::SetImageIndex(int index)
+{
+    FContent.ImageIndex = index;
+    update();
+}
+
+void TbsSkinSpeedButton::SetLayout(TbsButtonLayout layout)
+{
+    FContent.Layout = layout;
+    update();
+}
+
+void TbsSkinSpeedButton::SetMargin(int value)
+{
+    if (value < -1)
+        return;
+    FContent.Margin = value;
+    update();
+}
+
+void TbsSkinSpeedButton::SetSpacing(int value)
+{
+    FContent.Spacing = value;
+    update();
+}
+
+void TbsSkinSpeedButton::DrawDefaultImage(QImage& B)
+{
+    QPainter painter(&B);
+    const bool pressed = Pressed();
+    if (pressed || FState.MouseIn) {
+        DrawDefaultButtonFace(painter, B.rect(), pressed, true);
+    } else if (!FFlat) {
+        QColor face = SysBtnFace();
+        QColor frame(face.red() - face.red() * 15 / 100, face.green() - face.green() * 15 / 100,
+                     face.blue() - face.blue() * 15 / 100);
+        painter.fillRect(B.rect(), face);
+        DrawFrame(painter, B.rect(), frame);
+    } else if (!FTransparent) {
+        painter.fillRect(B.rect(), SysBtnFace());
+    }
+    painter.setFont(FDefaultFont);
+    painter.setPen(isEnabled() ? SysBtnText() : SysBtnShadow());
+    TbsGlyphAndCaption content = FContent;
+    if (!FShowCaption)
+        content.Caption.clear();
+    content.Enabled = isEnabled();
+    content.Hot = FState.MouseIn;
+    content.Down = pressed;
+    DrawGlyphAndCaption(painter, B.rect(), content);
+}
+
+void TbsSkinSpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (FGroupIndex == 0) {
+        FState.Press();
+        update();
+        return;
+    }
+    // A group button goes down and clicks on the press; pressing it while down only prepares
+    // releasing it, which AllowAllUp permits.
+    FState.MouseDown = true;
+    FAllowAllUpCheck = FState.Down;
+    if (!FState.Down) {
+        FState.MouseIn = true;
+        SetDown(true);
+        ButtonClick();
+    }
+}
+
+void TbsSkinSpeedButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (FState.Move(rect().contains(event->position().toPoint())))
+        update();
+}
+
+void TbsSkinSpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !FState.MouseDown)
+        return;
+    const bool inside = rect().contains(event->position().toPoint());
+    if (FGroupIndex == 0) {
+        const bool click = FState.Release(inside);
+        update();
+        if (click)
+            ButtonClick();
+        return;
+    }
+    FState.MouseDown = false;
+    if (FAllowAllUpCheck && FAllowAllUp && inside) {
+        SetDown(false);
+        ButtonClick();
+    }
+    FAllowAllUpCheck = false;
+}
+
+void TbsSkinSpeedButton::enterEvent(QEnterEvent* event)
+{
+    TbsGraphicSkinCustomControl::enterEvent(event);
+    if (!isEnabled())
+        return;
+    FState.MouseIn = true;
+    update();
+}
+
+void TbsSkinSpeedButton::leaveEvent(QEvent* event)
+{
+    TbsGraphicSkinCustomControl::leaveEvent(event);
+    FState.MouseIn = false;
+    update();
+}

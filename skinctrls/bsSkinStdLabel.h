@@ -1,0 +1,62 @@
+// The skinned static text: a transparent label drawn with the skin's or its default font.
+#pragma once
+
+#include "bsSkinControl.h"
+
+enum TbsEllipsType { bsetNone, bsetEndEllips, bsetPathEllips };
+
+class TbsSkinStdLabel : public TbsGraphicSkinControl {
+    Q_OBJECT
+public:
+    explicit TbsSkinStdLabel(QWidget* parent = nullptr);
+
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& caption);
+
+    // With AutoSize (the default) the label takes the size of its text.
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    Qt::Alignment Alignment() const { return FAlignment; }
+    void SetAlignment(Qt::Alignment value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value);
+    TbsEllipsType EllipsType() const { return FEllipsType; }
+    void SetEllipsType(TbsEllipsType value);
+    // An opaque label fills its rectangle with Color first.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+    QColor Color() const { return FColor; }
+    void SetColor(const QColor& value);
+
+    // The font of the default look when UseSkinFont is on; otherwise the label's own font() is used.
+    QFont DefaultFont() const { return FDefaultFont; }
+    void SetDefaultFont(const QFont& font);
+    bool UseSkinFont() const { return FUseSkinFont; }
+    void SetUseSkinFont(bool value);
+    bool UseSkinColor() const { return FUseSkinColor; }
+    void SetUseSkinColor(bool value) { FUseSkinColor = value; }
+
+    // The font the text is drawn with now.
+    QFont DrawFont() const;
+
+    void ChangeSkinData() override;
+
+protected:
+    void DrawDefaultImage(QImage& B) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int TextFlags() const;
+    void AdjustBounds();
+
+    QString FCaption;
+    bool FAutoSize = true;
+    Qt::Alignment FAlignment = Qt::AlignLeft;
+    bool FWordWrap = false;
+    TbsEllipsType FEllipsType = bsetNone;
+    bool FTransparent = true;
+    QColor FColor;
+    QFont FDefaultFont;
+    bool FUseSkinFont = true;
+    bool FUseSkinColor = true;
+};
