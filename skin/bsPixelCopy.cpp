@@ -12,25 +12,67 @@ AxisMap MapAxis(int d0, int dLen, int s0, int sLen, int dLimit, int sLimit)
         return map;
     const int lo = std::max(d0, 0);
     const int hi = int(std::min<qint64>(qint64(d0) + dLen, dLimit));
+    if (lo >= hi)
+        return map;
+    // s = s0 + (d - d0) x sLen div dLen, stepped without a division per index.
+    const qint64 start = qint64(lo - d0) * sLen;
+    qint64 s = s0 + start / dLen, remainder = start % dLen;
+    const qint64 whole = sLen / dLen, part = sLen % dLen;
+    map.source.reserve(size_t(hi - lo));
     for (int d = lo; d < hi; ++d) {
-        const qint64 s = s0 + (qint64(d - d0) * sLen) / dLen;
-        if (s < 0 || s >= sLimit) {
-            // The mapping is monotonic, so the valid indexes form one run.
+        if (s >= sLimit)
+            break; // the mapping only grows, so nothing further lies inside the source
+        if (s >= 0) {
             if (map.source.empty())
-                continue;
-            break;
+                map.first = d;
+            map.source.push_back(int(s));
         }
-        if (map.source.empty())
-            map.first = d;
-        map.source.push_back(int(s));
+        s += whole;
+        remainder += part;
+        if (remainder >= dLen) {
+            remainder -= dLen;
+            ++s;
+        }
     }
     return map;
 }
 
+namespace {
+
+// The scaled form of CopyPixels: a destination row whose source row is the one of the row above
+// is a copy of that row, so a stretch costs one sampled row per source row.
+void ScalePixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
+{
+    if (D.isEmpty() || S.isEmpty() || dst.isNull() || src.isNull())
+        return;
+    const AxisMap xs = MapAxis(D.left(), D.width(), S.left(), S.width(), dst.width(), src.width());
+    const AxisMap ys = MapAxis(D.top(), D.height(), S.top(), S.height(), dst.height(), src.height());
+    if (xs.source.empty() || ys.source.empty())
+        return;
+    const size_t width = xs.source.size();
+    const quint32* previous = nullptr;
+    for (size_t j = 0; j < ys.source.size(); ++j) {
+        auto* row = reinterpret_cast<quint32*>(dst.scanLine(ys.first + int(j))) + xs.first;
+        if (previous && ys.source[j] == ys.source[j - 1]) {
+            std::memcpy(row, previous, width * 4);
+        } else {
+            // The three arrays never overlap; saying so lets the compiler keep the loads in flight.
+            const quint32* __restrict from = reinterpret_cast<const quint32*>(src.constScanLine(ys.source[j]));
+            const int* __restrict index = xs.source.data();
+            quint32* __restrict out = row;
+            for (size_t i = 0; i < width; ++i)
+                out[i] = from[index[i]];
+        }
+        previous = row;
+    }
+}
+
+} // namespace
+
 void CopyPixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
 {
     if (D.size() != S.size()) {
-        MapPixels(dst, D, src, S, [](quint32& d, quint32 s) { d = s; });
+        ScalePixels(dst, D, src, S);
         return;
     }
     if (D.isEmpty() || dst.isNull() || src.isNull())

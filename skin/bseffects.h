@@ -2,4 +2,5 @@
 #pragma once
 
 #include "bsBitmap.h"
+#include "bsEffectBmp.h"
 #include "bsSkinEnums.h"
