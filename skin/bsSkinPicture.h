@@ -1,0 +1,33 @@
+// TbsSkinPicture: one picture of a skin, kept as its BMP bytes and as the decoded image.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// The bytes are kept as they were stored, so that a skin written back out keeps every picture's
+// pixel format; the image is what painting uses (8-bit palette pictures stay Format_Indexed8).
+class TbsSkinPicture {
+public:
+    TbsSkinPicture() = default;
+
+    // Decodes a BMP image (bytes beyond its bfSize are dropped); EInvalidGraphic when the bytes
+    // are not a BMP image the platform can decode.
+    static TbsSkinPicture FromBmp(const QByteArray& ABmp);
+    // The same for a bitmap file; EFOpenError when the file cannot be read.
+    static TbsSkinPicture FromFile(const QString& AFileName);
+    // A picture of an image made in memory, stored as a BMP in the image's own pixel format.
+    static TbsSkinPicture FromImage(const QImage& AImage);
+
+    bool Empty() const { return FImage.isNull(); }
+    const QImage& Image() const { return FImage; }
+    // The BMP image; empty for an empty picture.
+    const QByteArray& Bmp() const { return FBmp; }
+
+    // Writes the BMP bytes as a file; EFCreateError or EWriteError when it cannot.
+    void SaveToFile(const QString& AFileName) const;
+
+private:
+    QByteArray FBmp;
+    QImage FImage;
+};
