@@ -2,6 +2,7 @@
 #include "bsCompressedStoredSkin.h"
 
 #include "bsBmpImageInfo.h"
+#include "bsSkinValues.h"
 #include "bsStreamIO.h"
 #include "bszlibcompress.h"
 
@@ -29,24 +30,6 @@ void WriteInt32(QIODevice& stream, qint32 value)
     char le[4];
     qToLittleEndian(value, le);
     WriteExactly(stream, le, 4);
-}
-
-// An integer of the description: decimal with an optional sign, or hexadecimal after "$", "0x"
-// or "0X"; def when the text is not such a number.
-int ReadIniInteger(const TbsIniText& ini, const QString& section, const QString& key, int def)
-{
-    QString text = ini.ReadString(section, key);
-    int base = 10;
-    if (text.startsWith(u'$')) {
-        text.remove(0, 1);
-        base = 16;
-    } else if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-        text.remove(0, 2);
-        base = 16;
-    }
-    bool ok = false;
-    const int value = text.toInt(&ok, base);
-    return ok ? value : def;
 }
 
 // The bytes of a skin folder's bitmap file, checked to be a BMP image the platform can decode.
@@ -112,9 +95,8 @@ void TbsCompressedStoredSkin::LoadFromIniFile(const QString& AFileName)
     package.Picture = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("picture")));
     package.InActivePicture = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("inactivepicture")));
     package.Mask = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("mask")));
-    const int count = ReadIniInteger(ini, pictures, QStringLiteral("activepicturescount"), 0);
-    for (int i = 0; i < count; ++i)
-        package.ActivePictures.append(LoadBitmapFile(dir + ini.ReadString(pictures, QString::number(i))));
+    for (const QString& name : ReadStrings(ini, pictures, QStringLiteral("activepictures")))
+        package.ActivePictures.append(LoadBitmapFile(dir + name));
     package.Description = text;
     LoadFromPackage(package);
 }

@@ -195,6 +195,14 @@ TEST_F(StoredSkinFiles, LoadFromIniFileWithABadBitmapFails)
         {"missing file", [&] { QFile::remove(Path("mdibg.bmp")); }, true},
         {"not a bitmap", [&] { WriteFile(Path("mdibg.bmp"), "PNG, not BMP at all, really"); }, false},
         {"bitmap cut short", [&] { WriteFile(Path("mdibg.bmp"), cut); }, false},
+        // The third name is missing: the empty name leads to the folder itself.
+        {"more active pictures counted than named",
+         [&] {
+             QByteArray text = TestDescription();
+             text.replace("activepicturescount=2", "activepicturescount=3");
+             WriteFile(ini, text);
+         },
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
