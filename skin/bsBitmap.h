@@ -42,6 +42,8 @@ public:
 
     // The pixels as an image (Format_ARGB32), shared until either side writes.
     const QImage& Image() const { return FImage; }
+    // The drawing surface: open a QPainter on it to draw into the pixels (keep it Format_ARGB32).
+    QImage& Canvas() { return FImage; }
 
     bool AlphaBlend() const { return FAlphaBlend; }
     void SetAlphaBlend(bool AValue) { FAlphaBlend = AValue; }

@@ -1,4 +1,12 @@
 // Drawing primitives and helpers of the skin engine: the unit header that controls include.
 #pragma once
 
+#include "bsButtonGlyph.h"
+#include "bsColors.h"
+#include "bsLayerManager.h"
+#include "bsLineGlyphs.h"
 #include "bsPaintParts.h"
+#include "bsPlatformInfo.h"
+#include "bsRectUtils.h"
+#include "bsTextEffects.h"
+#include "bsTextHelpers.h"
