@@ -4,9 +4,11 @@
 #include "Exception.h"
 #include "PersonnelSchema.h"
 
-namespace DatabaseTool {
+namespace DatabaseTool
+{
 
-namespace {
+namespace
+{
 
 int Usage(QTextStream& err)
 {

@@ -4,7 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
-namespace DatabaseTool {
+namespace DatabaseTool
+{
 
 // People in the demo company of --demo.
 constexpr int DemoPeople = 300;

@@ -7,7 +7,8 @@
 #include <initializer_list>
 #include <utility>
 
-namespace {
+namespace
+{
 
 // The day the demo company's records were "last brought up to date".
 const QDate Today(2024, 6, 30);
@@ -22,15 +23,32 @@ struct DepartmentSpec {
 };
 
 const DepartmentSpec Departments[] = {
-    {"总经理办公室", -1, kManagement}, {"研发中心", -1, kResearch},     {"生产制造部", -1, kProduction},
-    {"市场营销中心", -1, kSales},      {"财务部", -1, kFinance},        {"人力资源部", -1, kPersonnel},
-    {"行政后勤部", -1, kAdministration}, {"软件开发部", 1, kResearch},  {"硬件开发部", 1, kResearch},
-    {"测试部", 1, kResearch},          {"一车间", 2, kProduction},      {"二车间", 2, kProduction},
-    {"质检部", 2, kProduction},        {"华东销售部", 3, kSales},       {"华南销售部", 3, kSales},
-    {"市场推广部", 3, kSales},         {"会计科", 4, kFinance},         {"审计科", 4, kFinance},
-    {"招聘培训科", 5, kPersonnel},     {"薪酬福利科", 5, kPersonnel},   {"平台组", 7, kResearch},
-    {"应用组", 7, kResearch},          {"装配班", 10, kProduction},     {"包装班", 10, kProduction},
-    {"上海办事处", 13, kSales},        {"杭州办事处", 13, kSales},
+    {"总经理办公室", -1, kManagement},
+    {"研发中心", -1, kResearch},
+    {"生产制造部", -1, kProduction},
+    {"市场营销中心", -1, kSales},
+    {"财务部", -1, kFinance},
+    {"人力资源部", -1, kPersonnel},
+    {"行政后勤部", -1, kAdministration},
+    {"软件开发部", 1, kResearch},
+    {"硬件开发部", 1, kResearch},
+    {"测试部", 1, kResearch},
+    {"一车间", 2, kProduction},
+    {"二车间", 2, kProduction},
+    {"质检部", 2, kProduction},
+    {"华东销售部", 3, kSales},
+    {"华南销售部", 3, kSales},
+    {"市场推广部", 3, kSales},
+    {"会计科", 4, kFinance},
+    {"审计科", 4, kFinance},
+    {"招聘培训科", 5, kPersonnel},
+    {"薪酬福利科", 5, kPersonnel},
+    {"平台组", 7, kResearch},
+    {"应用组", 7, kResearch},
+    {"装配班", 10, kProduction},
+    {"包装班", 10, kProduction},
+    {"上海办事处", 13, kSales},
+    {"杭州办事处", 13, kSales},
 };
 constexpr int DepartmentTotal = int(std::size(Departments));
 
@@ -39,24 +57,28 @@ struct KindSpec {
     const char* titles[3]; // junior to senior
     const char* majors[3];
     const char* course;
-    const char* duty;
 };
 
 const KindSpec Kinds[] = {
-    {"管理", {"助理经济师", "经济师", "高级经济师"}, {"工商管理", "经济学", "法学"}, "领导力提升研修班",
-     "负责部门日常管理"},
-    {"研发", {"助理工程师", "工程师", "高级工程师"}, {"计算机科学与技术", "软件工程", "电子信息工程"},
-     "软件项目管理", "负责产品设计与开发"},
-    {"生产", {"技术员", "助理工程师", "工程师"}, {"机械设计制造及其自动化", "材料成型及控制工程", "工业工程"},
-     "精益生产实务", "负责生产线操作与维护"},
-    {"销售", {"助理经济师", "经济师", "高级经济师"}, {"市场营销", "国际经济与贸易", "工商管理"},
-     "大客户销售技巧", "负责区域客户开发与维护"},
-    {"财务", {"助理会计师", "会计师", "高级会计师"}, {"会计学", "财务管理", "审计学"}, "新会计准则解读",
-     "负责账务处理与报表编制"},
-    {"人事", {"助理经济师", "经济师", "高级经济师"}, {"人力资源管理", "心理学", "劳动与社会保障"},
-     "劳动法律实务", "负责招聘与员工关系"},
-    {"行政", {"办事员", "助理经济师", "经济师"}, {"行政管理", "汉语言文学", "秘书学"}, "公文写作",
-     "负责行政事务与后勤保障"},
+    {"管理", {"助理经济师", "经济师", "高级经济师"}, {"工商管理", "经济学", "法学"}, "领导力提升研修班"},
+    {"研发",
+     {"助理工程师", "工程师", "高级工程师"},
+     {"计算机科学与技术", "软件工程", "电子信息工程"},
+     "软件项目管理"},
+    {"生产",
+     {"技术员", "助理工程师", "工程师"},
+     {"机械设计制造及其自动化", "材料成型及控制工程", "工业工程"},
+     "精益生产实务"},
+    {"销售",
+     {"助理经济师", "经济师", "高级经济师"},
+     {"市场营销", "国际经济与贸易", "工商管理"},
+     "大客户销售技巧"},
+    {"财务", {"助理会计师", "会计师", "高级会计师"}, {"会计学", "财务管理", "审计学"}, "新会计准则解读"},
+    {"人事",
+     {"助理经济师", "经济师", "高级经济师"},
+     {"人力资源管理", "心理学", "劳动与社会保障"},
+     "劳动法律实务"},
+    {"行政", {"办事员", "助理经济师", "经济师"}, {"行政管理", "汉语言文学", "秘书学"}, "公文写作"},
 };
 
 struct City {
@@ -80,30 +102,34 @@ const City Cities[] = {
     {"上海", "上海市", "310104", "200030", {"徐汇区", "浦东新区", "静安区"}},
 };
 
-const char* const Surnames[] = {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "徐", "孙",
-                                "马", "朱", "胡", "郭", "何", "高", "林", "罗", "郑", "梁", "谢", "宋",
-                                "唐", "许", "韩", "冯", "邓", "曹", "彭", "曾", "肖", "田", "董", "袁",
-                                "潘", "蒋", "蔡", "余", "杜", "叶", "程", "苏", "魏", "吕", "丁", "沈",
-                                "欧阳", "司马"};
+const char* const Surnames[] = {
+    "王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "徐", "孙", "马", "朱", "胡",   "郭",  "何",
+    "高", "林", "罗", "郑", "梁", "谢", "宋", "唐", "许", "韩", "冯", "邓", "曹", "彭", "曾",   "肖",  "田",
+    "董", "袁", "潘", "蒋", "蔡", "余", "杜", "叶", "程", "苏", "魏", "吕", "丁", "沈", "欧阳", "司马"};
 const char* const MaleNameChars[] = {"伟", "强", "磊", "军", "洋", "勇", "杰", "涛", "明", "超", "刚", "平",
                                      "辉", "鹏", "华", "飞", "鑫", "波", "斌", "宇", "浩", "凯", "健", "俊",
                                      "帆", "旭", "宁", "龙", "林", "阳", "建", "国", "志", "文", "海", "峰"};
-const char* const FemaleNameChars[] = {"芳", "娜", "敏", "静", "丽", "艳", "娟", "霞", "秀", "玲", "英", "婷",
-                                       "雪", "慧", "莹", "晶", "倩", "琳", "燕", "萍", "红", "梅", "兰", "颖",
-                                       "洁", "琴", "云", "莉", "欣", "悦", "佳", "怡"};
+const char* const FemaleNameChars[] = {"芳", "娜", "敏", "静", "丽", "艳", "娟", "霞", "秀", "玲", "英",
+                                       "婷", "雪", "慧", "莹", "晶", "倩", "琳", "燕", "萍", "红", "梅",
+                                       "兰", "颖", "洁", "琴", "云", "莉", "欣", "悦", "佳", "怡"};
 // Listed with repeats where a choice is more common than another.
 const char* const Educations[] = {"小学", "初中", "初中", "高中", "高中", "职高", "中专", "中专", "大专",
                                   "大专", "大专", "本科", "本科", "本科", "本科", "硕士", "硕士", "博士"};
-const char* const Nations[] = {"汉族", "汉族", "汉族", "汉族", "汉族", "汉族", "汉族", "汉族",
-                               "汉族", "回族", "满族", "壮族", "土家族", "苗族"};
+const char* const Nations[] = {"汉族", "汉族", "汉族", "汉族", "汉族", "汉族",   "汉族",
+                               "汉族", "汉族", "回族", "满族", "壮族", "土家族", "苗族"};
 const char* const Healths[] = {"良好", "良好", "良好", "健康", "健康", "一般"};
-const char* const Remarks[] = {"无", "无", "无", "工作认真负责", "业务骨干", "年度优秀员工", "试用期已转正",
-                               "曾外派学习", "兼任工会委员", "服从安排，团结同事"};
-const char* const Roads[] = {"中山路", "解放路", "人民路", "建设路", "和平路", "新华路", "光明街", "友谊大道"};
+const char* const Remarks[] = {
+    "无",           "无",           "无",         "工作认真负责", "业务骨干",
+    "年度优秀员工", "试用期已转正", "曾外派学习", "兼任工会委员", "服从安排，团结同事"};
+const char* const Roads[] = {"中山路", "解放路", "人民路", "建设路",
+                             "和平路", "新华路", "光明街", "友谊大道"};
 const char* const Companies[] = {"华中数控股份有限公司", "长江电子科技有限公司", "南方机械制造厂",
-                                 "东方国际贸易有限公司", "恒通物流有限公司", "天成建筑工程有限公司",
-                                 "光明食品有限公司", "新世纪百货商场"};
-const char* const FormerDepartments[] = {"技术部", "生产部", "销售部", "财务部", "办公室", "质检科"};
+                                 "东方国际贸易有限公司", "恒通物流有限公司",     "天成建筑工程有限公司",
+                                 "光明食品有限公司",     "新世纪百货商场"};
+// A department of a former employer and what one did there.
+const char* const FormerJobs[][2] = {
+    {"技术部", "负责设备调试与技术支持"}, {"生产部", "负责生产线操作"}, {"销售部", "负责客户联系与销售"},
+    {"财务部", "负责出纳与记账"},         {"办公室", "负责文秘与接待"}, {"质检科", "负责产品质量检验"}};
 const char* const Rewards[] = {"年度优秀员工", "技术革新", "超额完成销售任务", "合理化建议被采纳",
                                "安全生产先进个人"};
 const char* const RewardResults[] = {"奖金2000元", "通报表扬", "晋升一级工资", "奖金500元"};
@@ -138,13 +164,17 @@ QChar CheckDigit(const QString& first17)
     return QStringLiteral("10X98765432")[sum % 11];
 }
 
-QString Date(const QDate& date) { return date.toString(QStringLiteral("yyyy-MM-dd")); }
+QString Date(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
 
 } // namespace
 
 // Inserts rows into one table through one prepared statement; columns not named stay null.
-class DemoCompany::RowInserter {
-public:
+class DemoCompany::RowInserter
+{
+  public:
     RowInserter(TConnection& connection, const QString& table)
     {
         FQuery.Connection = &connection;
@@ -159,14 +189,13 @@ public:
         FQuery.ExecSQL();
     }
 
-private:
+  private:
     TQuery FQuery;
 };
 
 struct DemoCompany::Inserters {
     RowInserter people, work, family, merits, training;
 };
-
 
 struct DemoCompany::Person {
     int id;
@@ -183,14 +212,22 @@ struct DemoCompany::Person {
 
 DemoCompany::DemoCompany(quint32 seed) : FRandom(seed) {}
 
-int DemoCompany::DepartmentCount() { return DepartmentTotal; }
+int DemoCompany::DepartmentCount()
+{
+    return DepartmentTotal;
+}
 
-int DemoCompany::Between(int low, int high) { return low + int(FRandom() % quint32(high - low + 1)); }
+int DemoCompany::Between(int low, int high)
+{
+    return low + int(FRandom() % quint32(high - low + 1));
+}
 
-bool DemoCompany::Chance(int percent) { return Between(1, 100) <= percent; }
+bool DemoCompany::Chance(int percent)
+{
+    return Between(1, 100) <= percent;
+}
 
-template <std::size_t N>
-QString DemoCompany::Pick(const char* const (&choices)[N])
+template <std::size_t N> QString DemoCompany::Pick(const char* const (&choices)[N])
 {
     return QString::fromUtf8(choices[Between(0, int(N) - 1)]);
 }
@@ -230,14 +267,22 @@ DemoCompany::Person DemoCompany::MakePerson(int id)
     return p;
 }
 
+int DemoCompany::Seniority(const Person& p)
+{
+    // 0, 1 or 2: mostly rising with the years since school, sometimes a step behind.
+    return std::clamp((p.age - 22) / 12 - (Chance(30) ? 1 : 0), 0, 2);
+}
+
 void DemoCompany::Fill(TConnection& connection, int people)
 {
     RowInserter departments(connection, QStringLiteral("部门管理"));
     for (const DepartmentSpec& d : Departments)
         departments.Add({{"部门名", QString::fromUtf8(d.name)}, {"上级部门", d.parent + 1}});
 
-    Inserters tables{{connection, QStringLiteral("人员资料")}, {connection, QStringLiteral("工作经历")},
-                     {connection, QStringLiteral("社会关系")}, {connection, QStringLiteral("奖惩记录")},
+    Inserters tables{{connection, QStringLiteral("人员资料")},
+                     {connection, QStringLiteral("工作经历")},
+                     {connection, QStringLiteral("社会关系")},
+                     {connection, QStringLiteral("奖惩记录")},
                      {connection, QStringLiteral("培训记录")}};
     for (int id = 1; id <= people; ++id) {
         const Person p = MakePerson(id);
@@ -260,8 +305,9 @@ void DemoCompany::AddPerson(RowInserter& table, const Person& p)
 {
     const City& city = Cities[Between(0, int(std::size(Cities)) - 1)];
     // Area, birthday, two digits, a digit that is odd for men, then the check digit.
-    const QString idNumber = QString::fromUtf8(city.areaCode) + p.birthday.toString(QStringLiteral("yyyyMMdd")) +
-                             QString::number(Between(10, 99)) + QString::number(Between(0, 4) * 2 + (p.male ? 1 : 0));
+    const QString idNumber =
+        QString::fromUtf8(city.areaCode) + p.birthday.toString(QStringLiteral("yyyyMMdd")) +
+        QString::number(Between(10, 99)) + QString::number(Between(0, 4) * 2 + (p.male ? 1 : 0));
     const int term = Between(0, 2) * 2 + 1; // 1, 3 or 5 years, renewed until today
     QDate contractStart = p.joined;
     while (contractStart.addYears(term) < Today)
@@ -278,7 +324,7 @@ void DemoCompany::AddPerson(RowInserter& table, const Person& p)
         {"生日", Date(p.birthday)},
         {"部门", int(p.department - Departments) + 1},
         {"工种", QString::fromUtf8(p.kind->work)},
-        {"职称", QString::fromUtf8(p.kind->titles[std::min(2, Between(0, p.age / 15))])},
+        {"职称", QString::fromUtf8(p.kind->titles[Seniority(p)])},
         {"省市", QString::fromUtf8(city.place)},
         {"民族", Pick(Nations)},
         {"学历", Pick(Educations)},
@@ -286,16 +332,20 @@ void DemoCompany::AddPerson(RowInserter& table, const Person& p)
         {"身份证号", idNumber + CheckDigit(idNumber)},
         {"备注", Pick(Remarks)},
         {"政治面貌", political},
-        {"技术等级", QString::fromUtf8(grades[std::min(2, Between(0, p.age / 12))])},
-        {"婚姻状况", Chance(p.age < 26 ? 20 : p.age < 31 ? 55 : 90) ? QStringLiteral("已婚") : QStringLiteral("未婚")},
+        {"技术等级", QString::fromUtf8(grades[Seniority(p)])},
+        {"婚姻状况", Chance(p.age < 26   ? 20
+                            : p.age < 31 ? 55
+                                         : 90)
+                         ? QStringLiteral("已婚")
+                         : QStringLiteral("未婚")},
         {"入司时间", Date(p.joined)},
         {"健康状况", Pick(Healths)},
         {"合同期限", QStringLiteral("%1年").arg(term)},
         {"合同开始", Date(contractStart)},
         {"合同结束", Date(contractStart.addYears(term).addDays(-1))},
-        {"家庭地址", QStringLiteral("%1%2%3%4号").arg(QString::fromUtf8(city.city),
-                                                      QString::fromUtf8(city.districts[Between(0, 2)]), Pick(Roads),
-                                                      QString::number(Between(1, 300)))},
+        {"家庭地址", QStringLiteral("%1%2%3%4号")
+                         .arg(QString::fromUtf8(city.city), QString::fromUtf8(city.districts[Between(0, 2)]),
+                              Pick(Roads), QString::number(Between(1, 300)))},
         {"邮编", QString::fromUtf8(city.postcode)},
     });
 }
@@ -306,12 +356,13 @@ void DemoCompany::AddWorkHistory(RowInserter& table, const Person& p)
     QDate from = p.birthday.addYears(Between(20, 23));
     for (int n = Between(0, 2); n > 0 && from.addYears(2) < p.joined; --n) {
         const QDate to = DateBetween(from.addYears(1), std::min(from.addYears(6), p.joined.addDays(-30)));
+        const auto& job = FormerJobs[Between(0, int(std::size(FormerJobs)) - 1)];
         table.Add({{"人员id", p.key},
                    {"开始时间", Date(from)},
                    {"结束时间", Date(to)},
                    {"公司", Pick(Companies)},
-                   {"部门", Pick(FormerDepartments)},
-                   {"职责", QString::fromUtf8(p.kind->duty)}});
+                   {"部门", QString::fromUtf8(job[0])},
+                   {"职责", QString::fromUtf8(job[1])}});
         from = to.addDays(Between(10, 90));
     }
 }
@@ -340,12 +391,13 @@ void DemoCompany::AddMerits(RowInserter& table, const Person& p)
 {
     for (int n = Chance(35) ? Between(1, 2) : 0; n > 0; --n) {
         const bool reward = Chance(85);
-        table.Add({{"人员id", p.key},
-                   {"类别", reward ? QStringLiteral("奖励") : QStringLiteral("惩罚")},
-                   {"事件", reward ? Pick(Rewards) : Pick(Punishments)},
-                   {"处理单位", Chance(50) ? QStringLiteral("公司办公会") : QString::fromUtf8(p.department->name)},
-                   {"处理日期", Date(DateBetween(p.joined, Today))},
-                   {"结果", reward ? Pick(RewardResults) : Pick(PunishmentResults)}});
+        table.Add(
+            {{"人员id", p.key},
+             {"类别", reward ? QStringLiteral("奖励") : QStringLiteral("惩罚")},
+             {"事件", reward ? Pick(Rewards) : Pick(Punishments)},
+             {"处理单位", Chance(50) ? QStringLiteral("公司办公会") : QString::fromUtf8(p.department->name)},
+             {"处理日期", Date(DateBetween(p.joined, Today))},
+             {"结果", reward ? Pick(RewardResults) : Pick(PunishmentResults)}});
     }
 }
 

@@ -7,9 +7,13 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-namespace {
+namespace
+{
 
-QStringList Split(const char* columns) { return QString::fromUtf8(columns).split(u' '); }
+QStringList Split(const char* columns)
+{
+    return QString::fromUtf8(columns).split(u' ');
+}
 
 QString NewPassword()
 {
@@ -47,7 +51,8 @@ void FillDatabase(const QString& path, const OperatorAccount& account, int demoP
 
 } // namespace
 
-namespace PersonnelSchema {
+namespace PersonnelSchema
+{
 
 const QList<PersonnelTable>& Tables()
 {

@@ -19,7 +19,8 @@ struct OperatorAccount {
     QString Password;
 };
 
-namespace PersonnelSchema {
+namespace PersonnelSchema
+{
 
 // 人员资料, 部门管理, 工作经历, 社会关系, 奖惩记录, 培训记录, 待办事项, 管理员, in this order.
 const QList<PersonnelTable>& Tables();

@@ -8,9 +8,10 @@
 // Created first of all objects and kept for the whole run. Every component is closed after
 // creation; the connection opens itself when the first query opens. Each query serves one table
 // and is joined to the windows' controls by the data source of the same number.
-class Tdb : public QObject {
+class Tdb : public QObject
+{
     Q_OBJECT
-public:
+  public:
     // The connection string of the program's database, db.mdb in the working directory.
     static const QString ConnectionString;
 
@@ -35,7 +36,7 @@ public:
     TDataSource* DataSource7;
     TDataSource* DataSource8;
 
-private:
+  private:
     TQuery* MakeQuery(const char* name, const char* statement);
     TDataSource* MakeDataSource(const char* name, TQuery* query);
 };

@@ -11,7 +11,8 @@
 #include <functional>
 #include <sqlite3.h>
 
-namespace {
+namespace
+{
 
 const char* const Statement = "select * from 人员资料";
 const int Repeats = 3;
@@ -22,7 +23,8 @@ struct Walk {
 };
 
 // The best of Repeats runs, in milliseconds; prepare runs untimed before each.
-double BestMs(const std::function<void()>& run, const std::function<void()>& prepare = [] {})
+double BestMs(
+    const std::function<void()>& run, const std::function<void()>& prepare = [] {})
 {
     double best = 1e300;
     for (int i = 0; i < Repeats; ++i) {
@@ -94,7 +96,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString path = argc > 1 ? QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() : MakeDatabase(dir);
+    const QString path =
+        argc > 1 ? QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() : MakeDatabase(dir);
 
     TConnection connection;
     connection.ConnectionString = QStringLiteral("Data Source=\"%1\"").arg(path);
@@ -118,7 +121,8 @@ int main(int argc, char** argv)
                 raw.rows == layer.rows && raw.filled == layer.filled ? "" : "  MISMATCH");
     std::printf("raw engine walk        %8.1f ms\n", rawMs);
     std::printf("layer open             %8.1f ms   (goal: under 1000 ms)\n", openMs);
-    std::printf("layer walk             %8.1f ms   ratio to raw %.2f (goal: at most 2)\n", walkMs, walkMs / rawMs);
+    std::printf("layer walk             %8.1f ms   ratio to raw %.2f (goal: at most 2)\n", walkMs,
+                walkMs / rawMs);
     std::printf("layer open + walk      %8.1f ms   ratio to raw %.2f\n", openMs + walkMs,
                 (openMs + walkMs) / rawMs);
     return raw.rows == layer.rows && raw.filled == layer.filled ? 0 : 1;

@@ -3,9 +3,13 @@
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
-bool IsNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool IsNameChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
 
 // Index just past the literal, quoted name or comment that starts at i, or i when none starts
 // there. An unterminated one runs to the end of the text.

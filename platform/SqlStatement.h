@@ -9,8 +9,9 @@
 // text. A name is a run of letters, digits and "_" (CJK letters included); "::" is not a
 // placeholder. It also recognises the one shape of statement whose rows can be written back:
 // "select * from <table>", optionally followed by a where or order by clause.
-class SqlStatement {
-public:
+class SqlStatement
+{
+  public:
     explicit SqlStatement(const QString& text = QString());
 
     const QString& Text() const { return FText; }
@@ -23,7 +24,7 @@ public:
     // empty.
     const QString& UpdatableTable() const { return FTable; }
 
-private:
+  private:
     void Parse();
     void FindUpdatableTable();
 

@@ -11,7 +11,8 @@
 #include <QUrl>
 #include <atomic>
 
-namespace {
+namespace
+{
 
 // The one place that names the engine's driver.
 const QString DriverName = QStringLiteral("QSQLITE");
@@ -61,7 +62,10 @@ QList<std::pair<QString, QString>> ConnectionEntries(const QString& text)
 
 TConnection::TConnection(QObject* owner) : QObject(owner), FName(NextConnectionName()) {}
 
-TConnection::~TConnection() { Close(); }
+TConnection::~TConnection()
+{
+    Close();
+}
 
 QString TConnection::ConnectionValue(const QString& connectionString, const QString& key)
 {

@@ -9,9 +9,10 @@
 // uses only its Data Source, resolved against the working directory when the connection opens.
 // The file is opened read-write and is never created: a missing file is an error and leaves no
 // file behind. Closing the connection closes every query that runs on it.
-class TConnection : public QObject {
+class TConnection : public QObject
+{
     Q_OBJECT
-public:
+  public:
     explicit TConnection(QObject* owner = nullptr);
     ~TConnection() override;
 
@@ -38,11 +39,11 @@ public:
     // Creates a new, empty database file; refuses (EDatabaseError) when the path exists.
     static void CreateDatabaseFile(const QString& path);
 
-signals:
+  signals:
     // Sent before the connection closes or is destroyed, so that queries let go of it.
     void Closing();
 
-private:
+  private:
     void CheckConnected() const;
 
     QString FName; // the name under which Qt keeps this connection

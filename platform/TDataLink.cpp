@@ -24,7 +24,10 @@ void TDataLink::SetDataSource(TDataSource* source)
     UpdateState();
 }
 
-TQuery* TDataLink::DataSet() const { return FDataSource ? FDataSource->DataSet() : nullptr; }
+TQuery* TDataLink::DataSet() const
+{
+    return FDataSource ? FDataSource->DataSet() : nullptr;
+}
 
 bool TDataLink::Edit()
 {

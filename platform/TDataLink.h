@@ -11,8 +11,9 @@ class TQuery;
 // defaults turn a changed data set, a scroll and a layout change into a changed record, so a
 // link that shows one row only needs RecordChanged. Notifications other than state changes reach
 // only active links.
-class TDataLink {
-public:
+class TDataLink
+{
+  public:
     TDataLink() = default;
     TDataLink(const TDataLink&) = delete;
     TDataLink& operator=(const TDataLink&) = delete;
@@ -43,7 +44,7 @@ public:
     virtual void UpdateData() {}
     virtual void LayoutChanged() { DataSetChanged(); }
 
-private:
+  private:
     friend class TDataSource;
 
     void UpdateState();

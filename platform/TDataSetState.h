@@ -4,7 +4,10 @@
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
 // True for the states in which the current row holds changes that are not yet in the file.
-inline bool IsEditState(TDataSetState state) { return state == dsEdit || state == dsInsert; }
+inline bool IsEditState(TDataSetState state)
+{
+    return state == dsEdit || state == dsInsert;
+}
 
 // What a data set tells its data sources, which pass it on to every link.
 enum class TDataEvent {

@@ -25,7 +25,10 @@ void TDataSource::SetDataSet(TQuery* dataSet)
     UpdateLinkStates();
 }
 
-TDataSetState TDataSource::State() const { return FDataSet ? FDataSet->State() : dsInactive; }
+TDataSetState TDataSource::State() const
+{
+    return FDataSet ? FDataSet->State() : dsInactive;
+}
 
 bool TDataSource::Edit()
 {
@@ -40,7 +43,10 @@ void TDataSource::AddLink(TDataLink* link)
         FLinks.append(link);
 }
 
-void TDataSource::RemoveLink(TDataLink* link) { FLinks.removeAll(link); }
+void TDataSource::RemoveLink(TDataLink* link)
+{
+    FLinks.removeAll(link);
+}
 
 void TDataSource::UpdateLinkStates()
 {

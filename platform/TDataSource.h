@@ -13,9 +13,10 @@ class TQuery;
 
 // Passes every change of its query (state, current row, values, layout) on to its links, and lets
 // a link put the query into edit state when the user starts typing (when AutoEdit is on).
-class TDataSource : public QObject {
+class TDataSource : public QObject
+{
     Q_OBJECT
-public:
+  public:
     explicit TDataSource(QObject* owner = nullptr);
     ~TDataSource() override;
 
@@ -34,7 +35,7 @@ public:
     std::function<void(TDataSource* Sender)> OnStateChange;
     std::function<void(TDataSource* Sender)> OnUpdateData;
 
-private:
+  private:
     friend class TDataLink;
     friend class TQuery;
 

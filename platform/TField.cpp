@@ -9,9 +9,15 @@ TField::TField(TQuery* dataSet, int index, const QString& name, TFieldType type,
 {
 }
 
-QVariant TField::Value() const { return FDataSet->CurrentValue(FIndex); }
+QVariant TField::Value() const
+{
+    return FDataSet->CurrentValue(FIndex);
+}
 
-bool TField::IsNull() const { return FDataSet->CurrentValue(FIndex).isNull(); }
+bool TField::IsNull() const
+{
+    return FDataSet->CurrentValue(FIndex).isNull();
+}
 
 QString TField::AsString() const
 {
@@ -19,9 +25,15 @@ QString TField::AsString() const
     return value.isNull() ? QString() : value.toString();
 }
 
-int TField::AsInteger() const { return FDataSet->CurrentValue(FIndex).toInt(); }
+int TField::AsInteger() const
+{
+    return FDataSet->CurrentValue(FIndex).toInt();
+}
 
-void TField::SetValue(const QVariant& value) { FDataSet->SetFieldValue(this, value); }
+void TField::SetValue(const QVariant& value)
+{
+    FDataSet->SetFieldValue(this, value);
+}
 
 void TField::SetAsString(const QString& text)
 {
@@ -52,7 +64,10 @@ void TField::SetAsInteger(int value)
         SetValue(QString::number(value));
 }
 
-bool TField::CanModify() const { return !FKey && FDataSet->CanModify(); }
+bool TField::CanModify() const
+{
+    return !FKey && FDataSet->CanModify();
+}
 
 bool TField::IsValidChar(QChar c) const
 {
@@ -71,4 +86,7 @@ Qt::Alignment TField::Alignment() const
     return FType == ftInteger || FType == ftFloat ? Qt::AlignRight : Qt::AlignLeft;
 }
 
-int TField::DisplayWidth() const { return FType == ftString || FType == ftUnknown ? 20 : 10; }
+int TField::DisplayWidth() const
+{
+    return FType == ftString || FType == ftUnknown ? 20 : 10;
+}

@@ -71,4 +71,7 @@ void TFieldDataLink::UpdateData()
     FModified = false;
 }
 
-void TFieldDataLink::LayoutChanged() { UpdateField(); }
+void TFieldDataLink::LayoutChanged()
+{
+    UpdateField();
+}

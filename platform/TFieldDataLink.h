@@ -10,8 +10,9 @@
 // back: OnDataChange when the row or the field's value changed, OnEditingChange when edit state
 // was entered or left, OnUpdateData when the control must write its value (only after the
 // control reported a change with Modified), OnActiveChange when the data set opened or closed.
-class TFieldDataLink : public TDataLink {
-public:
+class TFieldDataLink : public TDataLink
+{
+  public:
     QString FieldName;
     void SetFieldName(const QString& name);
 
@@ -36,7 +37,7 @@ public:
     void UpdateData() override;
     void LayoutChanged() override;
 
-private:
+  private:
     void UpdateField();
 
     TField* FField = nullptr; // the field last shown, to tell when it changes

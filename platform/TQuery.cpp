@@ -11,7 +11,8 @@
 #include <algorithm>
 #include <span>
 
-namespace {
+namespace
+{
 
 TFieldType FieldTypeOf(const QMetaType& type)
 {
@@ -263,9 +264,15 @@ int TQuery::MoveBy(int distance)
     return moved;
 }
 
-void TQuery::Next() { MoveBy(1); }
+void TQuery::Next()
+{
+    MoveBy(1);
+}
 
-void TQuery::Prior() { MoveBy(-1); }
+void TQuery::Prior()
+{
+    MoveBy(-1);
+}
 
 void TQuery::First()
 {
@@ -321,7 +328,10 @@ void TQuery::Insert()
     StartNewRow();
 }
 
-void TQuery::Append() { Insert(); }
+void TQuery::Append()
+{
+    Insert();
+}
 
 void TQuery::StartNewRow()
 {
@@ -404,8 +414,8 @@ void TQuery::Delete()
         return;
     }
     if (FCurrent < 0)
-        throw EDatabaseError(QStringLiteral("%1: Cannot perform this operation on an empty dataset")
-                                 .arg(objectName()));
+        throw EDatabaseError(
+            QStringLiteral("%1: Cannot perform this operation on an empty dataset").arg(objectName()));
     CheckCanModify();
     Fire(BeforeDelete);
     RowWriter().Remove(CurrentValue(FKeyColumn));
@@ -467,7 +477,10 @@ void TQuery::AddDataSource(TDataSource* source)
         FDataSources.append(source);
 }
 
-void TQuery::RemoveDataSource(TDataSource* source) { FDataSources.removeAll(source); }
+void TQuery::RemoveDataSource(TDataSource* source)
+{
+    FDataSources.removeAll(source);
+}
 
 void TQuery::DataEvent(TDataEvent event, TField* field, int distance)
 {

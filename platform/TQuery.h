@@ -29,9 +29,10 @@ class TableWriter;
 // posted. Every operation that needs open rows raises EDatabaseError on a closed query, and every
 // statement the engine rejects raises EDatabaseError with the engine's text. The query tells its
 // data sources, and through them every data link, about each change of state, row or value.
-class TQuery : public QObject {
+class TQuery : public QObject
+{
     Q_OBJECT
-public:
+  public:
     using TDataSetNotifyEvent = std::function<void(TQuery* DataSet)>;
 
     explicit TQuery(QObject* owner = nullptr);
@@ -101,10 +102,10 @@ public:
     // Leaves edit state the way moving does: posts a changed row, drops an unchanged one.
     void CheckBrowseMode();
 
-    TDataSetNotifyEvent AfterOpen, BeforeClose, AfterClose, AfterScroll, AfterEdit, AfterInsert,
-        BeforePost, AfterPost, AfterCancel, BeforeDelete, AfterDelete;
+    TDataSetNotifyEvent AfterOpen, BeforeClose, AfterClose, AfterScroll, AfterEdit, AfterInsert, BeforePost,
+        AfterPost, AfterCancel, BeforeDelete, AfterDelete;
 
-private:
+  private:
     friend class TField;
     friend class TDataSource;
 
@@ -117,7 +118,11 @@ private:
     void CheckActive() const;
     void CheckCanModify() const;
     void SetState(TDataSetState state);
-    void Fire(const TDataSetNotifyEvent& event) { if (event) event(this); }
+    void Fire(const TDataSetNotifyEvent& event)
+    {
+        if (event)
+            event(this);
+    }
     void MoveTo(int row, bool bof, bool eof);
     void StartNewRow();
     void ReadFields(const QSqlRecord& record);
@@ -145,9 +150,9 @@ private:
     bool FEof = true;
 
     TDataSetState FState = dsInactive;
-    QList<QVariant> FSavedRow;    // the current row as it was before Edit
-    std::vector<bool> FChanged;   // fields written since Edit or Insert
-    int FRowBeforeInsert = -1;    // where Cancel returns to from a new row
+    QList<QVariant> FSavedRow;  // the current row as it was before Edit
+    std::vector<bool> FChanged; // fields written since Edit or Insert
+    int FRowBeforeInsert = -1;  // where Cancel returns to from a new row
 
     QList<TDataSource*> FDataSources;
 };

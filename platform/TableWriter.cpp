@@ -7,7 +7,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 
 // Runs a statement with positional values; raises the engine's error when it fails.
 QSqlQuery Run(const QSqlDatabase& database, const QString& text, const QVariantList& values)
@@ -74,8 +75,7 @@ QVariantList TableWriter::Update(const QVariant& key, const QList<int>& columns,
         values.append(key);
         const QString text =
             QStringLiteral("update %1 set %2 where %3 = ?")
-                .arg(QuotedTable(),
-                     assignments.join(QStringLiteral(", ")), Quoted(FColumns[FKeyColumn]));
+                .arg(QuotedTable(), assignments.join(QStringLiteral(", ")), Quoted(FColumns[FKeyColumn]));
         if (Run(FDatabase, text, values).numRowsAffected() == 0) {
             throw EDatabaseError(QStringLiteral(
                 "Row cannot be located for updating. Some values may have been changed since it was "
@@ -88,9 +88,7 @@ QVariantList TableWriter::Update(const QVariant& key, const QList<int>& columns,
 void TableWriter::Remove(const QVariant& key)
 {
     Run(FDatabase,
-        QStringLiteral("delete from %1 where %2 = ?")
-            .arg(QuotedTable(),
-                 Quoted(FColumns[FKeyColumn])),
+        QStringLiteral("delete from %1 where %2 = ?").arg(QuotedTable(), Quoted(FColumns[FKeyColumn])),
         {key});
 }
 
@@ -98,9 +96,7 @@ QVariantList TableWriter::ReadRow(const QVariant& key)
 {
     QSqlQuery query =
         Run(FDatabase,
-            QStringLiteral("select * from %1 where %2 = ?")
-                .arg(QuotedTable(),
-                     Quoted(FColumns[FKeyColumn])),
+            QStringLiteral("select * from %1 where %2 = ?").arg(QuotedTable(), Quoted(FColumns[FKeyColumn])),
             {key});
     QVariantList row;
     if (query.next()) {

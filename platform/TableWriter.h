@@ -12,8 +12,9 @@
 // names as the driver does and binding every value, so that no value ever becomes statement text.
 // Each write is checked: a statement the engine refuses, or a row that is no longer there to be
 // updated, raises EDatabaseError.
-class TableWriter {
-public:
+class TableWriter
+{
+  public:
     TableWriter(const QSqlDatabase& database, const QString& table, const QStringList& columns,
                 int keyColumn);
 
@@ -25,7 +26,7 @@ public:
     // Deletes the row whose key is key; a row already gone is not an error.
     void Remove(const QVariant& key);
 
-private:
+  private:
     QString Quoted(const QString& name) const;
     QString QuotedTable() const;
     QVariantList ReadRow(const QVariant& key);

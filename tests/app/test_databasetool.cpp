@@ -8,7 +8,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct ToolRun {
     int status;

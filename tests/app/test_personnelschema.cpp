@@ -10,7 +10,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Every row of a statement, each as column name -> text.
 QList<QHash<QString, QString>> Rows(TConnection& connection, const QString& sql)
@@ -29,7 +30,10 @@ QList<QHash<QString, QString>> Rows(TConnection& connection, const QString& sql)
     return rows;
 }
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 } // namespace
 
@@ -97,8 +101,9 @@ TEST(PersonnelSchema, RefusesAnExistingFileAndLeavesIt)
 }
 
 // One demo company for every test of its contents.
-class DemoCompanyTest : public ::testing::Test {
-protected:
+class DemoCompanyTest : public ::testing::Test
+{
+  protected:
     static constexpr int People = 300;
 
     static void SetUpTestSuite()
@@ -108,7 +113,10 @@ protected:
     }
     static void TearDownTestSuite() { dir.reset(); }
 
-    DemoCompanyTest() { connection.ConnectionString = QStringLiteral("Data Source=\"%1\"").arg(dir->filePath("db.mdb")); }
+    DemoCompanyTest()
+    {
+        connection.ConnectionString = QStringLiteral("Data Source=\"%1\"").arg(dir->filePath("db.mdb"));
+    }
 
     QList<QHash<QString, QString>> Table(const char* table)
     {
@@ -130,7 +138,8 @@ TEST_F(DemoCompanyTest, DepartmentsFormATreeThreeLevelsDeep)
     for (const auto& d : departments) {
         EXPECT_FALSE(d[QStringLiteral("部门名")].isEmpty());
         int depth = 1;
-        for (QString up = d[QStringLiteral("上级部门")]; up != u"0"; up = parentOf.value(up, QStringLiteral("0"))) {
+        for (QString up = d[QStringLiteral("上级部门")]; up != u"0";
+             up = parentOf.value(up, QStringLiteral("0"))) {
             ASSERT_TRUE(parentOf.contains(up)) << "parent " << up.toStdString() << " is no department";
             ASSERT_LE(++depth, 3);
         }

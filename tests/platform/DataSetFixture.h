@@ -22,8 +22,9 @@ inline const QString JetConnectionString = QStringLiteral(
 //   人员 (ID key, 姓名 text, 部门 integer, 人员id text): 张三 1 "1", 李四 1 "2", 王五 2 "3".
 // The query q is on the connection, closed. FileNames() reads the names through a second
 // connection, so it shows what is in the file, not what the query holds.
-class DataSetTest : public ::testing::Test {
-protected:
+class DataSetTest : public ::testing::Test
+{
+  protected:
     DataSetTest()
     {
         TConnection::CreateDatabaseFile(QStringLiteral("db.mdb"));

@@ -1,11 +1,13 @@
 // Data sources and links: what a bound control hears from its query, and what it can ask of it.
 #include "DataSetFixture.h"
 
-namespace {
+namespace
+{
 
 // Writes down every notification it receives, as short words.
-class RecordingLink : public TDataLink {
-public:
+class RecordingLink : public TDataLink
+{
+  public:
     QStringList events;
 
     void ActiveChanged() override { events.append(Active() ? "active" : "inactive"); }
@@ -49,8 +51,9 @@ struct BoundEditor {
 
 } // namespace
 
-class DataLinkTest : public DataSetTest {
-protected:
+class DataLinkTest : public DataSetTest
+{
+  protected:
     DataLinkTest()
     {
         source.SetDataSet(&q);

@@ -4,11 +4,15 @@
 #include <QSqlQuery>
 #include <functional>
 
-namespace {
+namespace
+{
 
 const QString Name = QStringLiteral("姓名");
 
-QString Text(TQuery& q, const QString& field) { return q.FieldByName(field)->AsString(); }
+QString Text(TQuery& q, const QString& field)
+{
+    return q.FieldByName(field)->AsString();
+}
 
 } // namespace
 
@@ -54,7 +58,8 @@ TEST_F(DataSetTest, ParametersAreBoundAsTextAndNeverSpliced)
         {"quote trick finds nothing", "select * from 人员 where 姓名=:name", "' or '1'='1", {}},
         {"CJK parameter name", "select * from 人员 where 姓名=:姓名", "张三", {"张三"}},
         {"same name twice", "select * from 人员 where 姓名=:n or 人员id=:n", "2", {"李四"}},
-        {"colon in a literal is no parameter", "select * from 人员 where 姓名<>':x' and 姓名=:x",
+        {"colon in a literal is no parameter",
+         "select * from 人员 where 姓名<>':x' and 姓名=:x",
          "王五",
          {"王五"}},
     };
@@ -152,12 +157,9 @@ TEST_F(DataSetTest, MovingPostsAChangedRowFirst)
         std::function<void(TQuery&)> move;
     };
     const std::vector<Case> cases = {
-        {"Next", [](TQuery& q) { q.Next(); }},
-        {"Prior", [](TQuery& q) { q.Prior(); }},
-        {"First", [](TQuery& q) { q.First(); }},
-        {"Last", [](TQuery& q) { q.Last(); }},
-        {"MoveBy", [](TQuery& q) { q.MoveBy(-1); }},
-        {"SetRecNo", [](TQuery& q) { q.SetRecNo(3); }},
+        {"Next", [](TQuery& q) { q.Next(); }},       {"Prior", [](TQuery& q) { q.Prior(); }},
+        {"First", [](TQuery& q) { q.First(); }},     {"Last", [](TQuery& q) { q.Last(); }},
+        {"MoveBy", [](TQuery& q) { q.MoveBy(-1); }}, {"SetRecNo", [](TQuery& q) { q.SetRecNo(3); }},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -451,7 +453,7 @@ TEST_F(DataSetTest, EventsRunAroundTheOperations)
     q.Next();
     q.Delete();
     q.Close();
-    EXPECT_EQ(events, (QStringList{"AfterOpen", "AfterEdit", "BeforePost", "AfterPost", "AfterScroll",
-                                   "BeforeDelete", "AfterDelete", "AfterScroll", "BeforeClose",
-                                   "AfterClose"}));
+    EXPECT_EQ(events,
+              (QStringList{"AfterOpen", "AfterEdit", "BeforePost", "AfterPost", "AfterScroll", "BeforeDelete",
+                           "AfterDelete", "AfterScroll", "BeforeClose", "AfterClose"}));
 }

@@ -10,4 +10,7 @@ TempWorkDir::TempWorkDir() : FPrevious(QDir::currentPath())
         throw std::runtime_error("cannot make or enter a temporary working directory");
 }
 
-TempWorkDir::~TempWorkDir() { QDir::setCurrent(FPrevious); }
+TempWorkDir::~TempWorkDir()
+{
+    QDir::setCurrent(FPrevious);
+}

@@ -7,8 +7,9 @@
 // Makes a temporary folder, changes into it, and on destruction changes back to the folder it
 // started in and removes the temporary one. Use it as a member of a test fixture wherever a
 // relative path (such as a connection's "Data Source=db.mdb") must land in a clean place.
-class TempWorkDir {
-public:
+class TempWorkDir
+{
+  public:
     TempWorkDir();
     ~TempWorkDir();
     TempWorkDir(const TempWorkDir&) = delete;
@@ -17,7 +18,7 @@ public:
     QString path() const { return FDir.path(); }
     QString filePath(const QString& name) const { return FDir.filePath(name); }
 
-private:
+  private:
     QString FPrevious;
     QTemporaryDir FDir;
 };
