@@ -25,25 +25,15 @@ QString NewPassword()
     return password;
 }
 
-void Exec(TConnection& connection, const QString& sql, const QVariantList& values = {})
-{
-    TQuery query;
-    query.Connection = &connection;
-    query.SetSQL(sql);
-    for (int i = 0; i < values.size(); ++i)
-        query.Params(i)->Value = values[i];
-    query.ExecSQL();
-}
-
 void FillDatabase(const QString& path, const OperatorAccount& account, int demoPeople)
 {
     TConnection connection;
     connection.ConnectionString = QStringLiteral("Data Source=\"%1\"").arg(path);
     connection.BeginTrans();
     for (const PersonnelTable& table : PersonnelSchema::Tables())
-        Exec(connection, PersonnelSchema::CreateStatement(table));
-    Exec(connection, PersonnelSchema::InsertStatement(PersonnelSchema::Table(QStringLiteral("管理员"))),
-         {account.Name, account.Password});
+        connection.Execute(PersonnelSchema::CreateStatement(table));
+    connection.Execute(PersonnelSchema::InsertStatement(PersonnelSchema::Table(QStringLiteral("管理员"))),
+                       {account.Name, account.Password});
     if (demoPeople > 0)
         DemoCompany().Fill(connection, demoPeople);
     connection.CommitTrans();

@@ -2,6 +2,7 @@
 #include "TConnection.h"
 
 #include "EDatabaseError.h"
+#include "TQuery.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,6 +129,20 @@ void TConnection::Close()
     QSqlDatabase::removeDatabase(FName);
     FOpenPath.clear();
     FInTransaction = false;
+}
+
+int TConnection::Execute(const QString& sql, const QVariantList& values)
+{
+    TQuery query;
+    query.Connection = this;
+    query.SetSQL(sql);
+    if (values.size() != query.ParamCount()) {
+        throw EDatabaseError(
+            QStringLiteral("%1 values given for %2 parameters").arg(values.size()).arg(query.ParamCount()));
+    }
+    for (int i = 0; i < query.ParamCount(); ++i)
+        query.Params(i)->Value = values[i];
+    return query.ExecSQL();
 }
 
 void TConnection::CheckConnected() const

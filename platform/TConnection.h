@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariantList>
 
 // Takes a Jet-style connection string as it stands ("Provider=...;Data Source=db.mdb;...") and
 // uses only its Data Source, resolved against the working directory when the connection opens.
@@ -24,6 +25,10 @@ class TConnection : public QObject
     bool Connected() const { return FDatabase.isOpen(); }
     // The file the connection has open; while closed, the file it would open now.
     QString DatabasePath() const;
+
+    // Runs one statement that returns no rows, binding values to its ":Name" parameters in the
+    // order of their first occurrence; answers the rows it touched. Opens the connection if needed.
+    int Execute(const QString& sql, const QVariantList& values = {});
 
     void BeginTrans();
     void CommitTrans();

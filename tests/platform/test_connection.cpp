@@ -14,7 +14,7 @@ TEST(ConnectionString, ValuesAreFoundByKeyIgnoringCaseAndQuotes)
         QString value;
     };
     const std::vector<Case> cases = {
-        {"the program's string", JetConnectionString, "Data Source", "db.mdb"},
+        {"Jet style", JetConnectionString, "Data Source", "db.mdb"},
         {"key case ignored", JetConnectionString, "data source", "db.mdb"},
         {"empty quoted value", JetConnectionString, "Jet OLEDB:System database", ""},
         {"quoted value with a semicolon", "Provider=x;Data Source=\"a;b.mdb\";Mode=1", "Data Source",

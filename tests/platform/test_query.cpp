@@ -293,6 +293,14 @@ TEST_F(DataSetTest, ExecSqlRunsInsertAndDeleteStatements)
     q.ParamByName(QStringLiteral("id"))->Value = 1;
     EXPECT_EQ(q.ExecSQL(), 1);
     EXPECT_EQ(FileColumn(QStringLiteral("人员id")), (QStringList{"2", "3", "9", "9"}));
+
+    // The connection runs one statement with its values in parameter order.
+    EXPECT_EQ(connection.Execute(QStringLiteral("update 人员 set 姓名=:n where 人员id=:k or 部门=:k"),
+                                 {QStringLiteral("九"), QStringLiteral("9")}),
+              2);
+    EXPECT_EQ(FileNames().mid(2), (QStringList{"九", "九"}));
+    EXPECT_THROW(connection.Execute(QStringLiteral("delete from 人员 where ID=:id")), EDatabaseError);
+    EXPECT_EQ(FileNames().size(), 4);
 }
 
 TEST_F(DataSetTest, CloseDropsAChangeNotYetPosted)
