@@ -21,13 +21,24 @@ QString TbsIniText::DecodeText(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
+// Section and key names match without regard to letter case; names of different lengths never
+// match, which spares most comparisons.
+static bool SameName(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 void TbsIniText::SetText(const QString& text)
 {
     FSections.clear();
     Section* current = nullptr;
-    const auto lines = QStringView(text).split(u'\n');
-    for (QStringView raw : lines) {
-        const QStringView line = raw.trimmed();
+    const QStringView all(text);
+    for (qsizetype start = 0; start <= all.size();) {
+        qsizetype end = all.indexOf(u'\n', start);
+        if (end < 0)
+            end = all.size();
+        const QStringView line = all.sliced(start, end - start).trimmed();
+        start = end + 1;
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
@@ -65,7 +76,7 @@ QString TbsIniText::Text() const
 const TbsIniText::Section* TbsIniText::FindSection(const QString& name) const
 {
     for (const Section& s : FSections)
-        if (s.Name.compare(name, Qt::CaseInsensitive) == 0)
+        if (SameName(s.Name, name))
             return &s;
     return nullptr;
 }
@@ -81,7 +92,7 @@ const QString* TbsIniText::FindValue(const Section* section, const QString& key)
 {
     if (section)
         for (const Entry& e : section->Entries)
-            if (e.Key.compare(key, Qt::CaseInsensitive) == 0)
+            if (SameName(e.Key, key))
                 return &e.Value;
     return nullptr;
 }
@@ -128,7 +139,7 @@ void TbsIniText::WriteString(const QString& section, const QString& key, const Q
         s = &FSections.back();
     }
     for (Entry& e : s->Entries)
-        if (e.Key.compare(key, Qt::CaseInsensitive) == 0) {
+        if (SameName(e.Key, key)) {
             e.Value = value;
             return;
         }
@@ -137,5 +148,5 @@ void TbsIniText::WriteString(const QString& section, const QString& key, const Q
 
 void TbsIniText::EraseSection(const QString& section)
 {
-    std::erase_if(FSections, [&](const Section& s) { return s.Name.compare(section, Qt::CaseInsensitive) == 0; });
+    std::erase_if(FSections, [&](const Section& s) { return SameName(s.Name, section); });
 }

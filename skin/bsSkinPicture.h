@@ -7,6 +7,9 @@
 
 // The bytes are kept as they were stored, so that a skin written back out keeps every picture's
 // pixel format; the image is what painting uses (8-bit palette pictures stay Format_Indexed8).
+// Uncompressed 24-bit and 8-bit pictures, the kinds skins are made of, are checked when they are
+// read and decoded on first use, so that loading a skin does not pay for pictures no window
+// shows; every other kind is decoded when it is read. Pictures belong to the user-interface thread.
 class TbsSkinPicture {
 public:
     TbsSkinPicture() = default;
@@ -19,8 +22,8 @@ public:
     // A picture of an image made in memory, stored as a BMP in the image's own pixel format.
     static TbsSkinPicture FromImage(const QImage& AImage);
 
-    bool Empty() const { return FImage.isNull(); }
-    const QImage& Image() const { return FImage; }
+    bool Empty() const { return FBmp.isEmpty(); }
+    const QImage& Image() const;
     // The BMP image; empty for an empty picture.
     const QByteArray& Bmp() const { return FBmp; }
 
@@ -29,5 +32,6 @@ public:
 
 private:
     QByteArray FBmp;
-    QImage FImage;
+    mutable QImage FImage;
+    mutable bool FPending = false; // FImage is still to be decoded from FBmp
 };

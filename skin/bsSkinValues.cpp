@@ -73,17 +73,25 @@ template <size_t count>
 static std::array<qint32, count> DecodeNumbers(const QString& text)
 {
     std::array<qint32, count> numbers{};
-    const QList<QStringView> pieces = QStringView(text).split(u',');
+    qsizetype start = 0;
     for (size_t i = 0; i < count; ++i) {
-        const QStringView piece = i < size_t(pieces.size()) ? pieces[qsizetype(i)] : QStringView();
-        QString digits;
+        qsizetype end = start <= text.size() ? text.indexOf(u',', start) : -1;
+        if (end < 0)
+            end = text.size();
+        const QStringView piece = start <= text.size() ? QStringView(text).sliced(start, end - start) : QStringView();
+        start = end + 1;
+        qint64 value = 0;
+        bool digits = false;
         for (QChar c : piece)
-            if (c >= u'0' && c <= u'9')
-                digits += c;
-        bool ok = false;
-        numbers[i] = digits.toInt(&ok);
-        if (!ok)
+            if (c >= u'0' && c <= u'9') {
+                value = value * 10 + (c.unicode() - u'0');
+                digits = true;
+                if (value > std::numeric_limits<qint32>::max())
+                    break;
+            }
+        if (!digits || value > std::numeric_limits<qint32>::max())
             throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(piece));
+        numbers[i] = qint32(value);
     }
     return numbers;
 }
