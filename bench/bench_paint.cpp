@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 constexpr int kWidth = 835, kHeight = 521, kRounds = 1000, kTrials = 5;
 

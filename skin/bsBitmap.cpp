@@ -8,22 +8,41 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
+namespace
+{
 
-inline int Alpha(quint32 p) { return int(p >> 24); }
-inline int Red(quint32 p) { return int((p >> 16) & 0xFF); }
-inline int Green(quint32 p) { return int((p >> 8) & 0xFF); }
-inline int Blue(quint32 p) { return int(p & 0xFF); }
+inline int Alpha(quint32 p)
+{
+    return int(p >> 24);
+}
+inline int Red(quint32 p)
+{
+    return int((p >> 16) & 0xFF);
+}
+inline int Green(quint32 p)
+{
+    return int((p >> 8) & 0xFF);
+}
+inline int Blue(quint32 p)
+{
+    return int(p & 0xFF);
+}
 inline quint32 MakePixel(int a, int r, int g, int b)
 {
     return (quint32(a) << 24) | (quint32(r) << 16) | (quint32(g) << 8) | quint32(b);
 }
 
 // nearest(a x v / 255); a x v / 255 never lies exactly halfway, so adding half the divisor rounds.
-inline int Premultiply(int a, int v) { return (a * v + 127) / 255; }
+inline int Premultiply(int a, int v)
+{
+    return (a * v + 127) / 255;
+}
 
 // nearest((r + g + b) / 3); a third is never a half, so adding one before dividing rounds.
-inline int MeanOfChannels(quint32 p) { return (Red(p) + Green(p) + Blue(p) + 1) / 3; }
+inline int MeanOfChannels(quint32 p)
+{
+    return (Red(p) + Green(p) + Blue(p) + 1) / 3;
+}
 
 // Radii beyond this only weigh the edge pixels further; the cap keeps the sums inside 64 bits.
 constexpr int kMaxBlurRadius = 1 << 20;
@@ -56,7 +75,10 @@ void BlurLine(const int* in, int* out, int n, int stride, int r)
 
 } // namespace
 
-TbsBitmap::TbsBitmap(int AWidth, int AHeight) { SetSize(AWidth, AHeight); }
+TbsBitmap::TbsBitmap(int AWidth, int AHeight)
+{
+    SetSize(AWidth, AHeight);
+}
 
 TbsBitmap::TbsBitmap(const QImage& APicture)
     : FImage(APicture.isNull() ? QImage() : APicture.convertToFormat(QImage::Format_ARGB32))
@@ -224,7 +246,10 @@ quint32 TbsBitmap::BlendPixel(quint32 S, quint32 D)
     return MakePixel(255, mix(Red(S), Red(D)), mix(Green(S), Green(D)), mix(Blue(S), Blue(D)));
 }
 
-void TbsBitmap::Draw(QImage& ADest, int X, int Y) const { Draw(ADest, FImage.rect(), QRect(QPoint(X, Y), FImage.size())); }
+void TbsBitmap::Draw(QImage& ADest, int X, int Y) const
+{
+    Draw(ADest, FImage.rect(), QRect(QPoint(X, Y), FImage.size()));
+}
 
 void TbsBitmap::Draw(QImage& ADest, const QRect& ASource, const QRect& ADestRect) const
 {
@@ -233,7 +258,8 @@ void TbsBitmap::Draw(QImage& ADest, const QRect& ASource, const QRect& ADestRect
     if (!bsPixels::Is32Bit(ADest.format()))
         ADest = ADest.convertToFormat(QImage::Format_ARGB32);
     if (FAlphaBlend)
-        bsPixels::MapPixels(ADest, ADestRect, FImage, ASource, [](quint32& d, quint32 s) { d = BlendPixel(s, d); });
+        bsPixels::MapPixels(ADest, ADestRect, FImage, ASource,
+                            [](quint32& d, quint32 s) { d = BlendPixel(s, d); });
     else if (FTransparent)
         bsPixels::MapPixels(ADest, ADestRect, FImage, ASource, [](quint32& d, quint32 s) {
             if ((s & 0x00FFFFFF) != (TransparentKey & 0x00FFFFFF))
@@ -243,9 +269,15 @@ void TbsBitmap::Draw(QImage& ADest, const QRect& ASource, const QRect& ADestRect
         bsPixels::CopyPixels(ADest, ADestRect, FImage, ASource);
 }
 
-void TbsBitmap::Draw(TbsBitmap& ADest, int X, int Y) const { Draw(ADest.FImage, X, Y); }
+void TbsBitmap::Draw(TbsBitmap& ADest, int X, int Y) const
+{
+    Draw(ADest.FImage, X, Y);
+}
 
-void TbsBitmap::Draw(QPainter& APainter, int X, int Y) const { Draw(APainter, QRect(QPoint(X, Y), FImage.size())); }
+void TbsBitmap::Draw(QPainter& APainter, int X, int Y) const
+{
+    Draw(APainter, QRect(QPoint(X, Y), FImage.size()));
+}
 
 void TbsBitmap::Draw(QPainter& APainter, const QRect& ADestRect) const
 {

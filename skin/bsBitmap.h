@@ -11,8 +11,9 @@ class QPainter;
 
 // The pixel memory is a QImage in Format_ARGB32: each pixel is the word 0xAARRGGBB, which lies in
 // memory as blue, green, red, alpha, rows top to bottom. An image without pixels is "empty".
-class TbsBitmap {
-public:
+class TbsBitmap
+{
+  public:
     // The pixel value of a transparent pixel of an image drawn with its colour key.
     static constexpr quint32 TransparentKey = 0x007F007F;
 
@@ -36,7 +37,10 @@ public:
 
     // Row and pixel pointers; no bounds checks (callers iterate inside Width x Height).
     quint32* GetScanLine(int Y) { return reinterpret_cast<quint32*>(FImage.scanLine(Y)); }
-    const quint32* GetScanLine(int Y) const { return reinterpret_cast<const quint32*>(FImage.constScanLine(Y)); }
+    const quint32* GetScanLine(int Y) const
+    {
+        return reinterpret_cast<const quint32*>(FImage.constScanLine(Y));
+    }
     quint32* GetPixelPtr(int X, int Y) { return GetScanLine(Y) + X; }
     quint32 Pixel(int X, int Y) const { return GetScanLine(Y)[X]; }
 
@@ -90,7 +94,7 @@ public:
     // otherwise each channel is (a x S + (255 - a) x D) div 256, alpha 255.
     static quint32 BlendPixel(quint32 S, quint32 D);
 
-private:
+  private:
     QImage FImage;
     QString FName;
     bool FAlphaBlend = false;

@@ -2,11 +2,12 @@
 #include "bsColors.h"
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <QPalette>
+#include <algorithm>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // The palette colour standing for system colour index n.
 QColor SystemColorOf(int n)

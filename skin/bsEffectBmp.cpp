@@ -8,14 +8,24 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Progress and effect strengths outside 0 .. 1 (or not a number) behave as the nearest end.
-double ClampKf(double Kf) { return Kf >= 0 ? std::min(Kf, 1.0) : 0.0; }
+double ClampKf(double Kf)
+{
+    return Kf >= 0 ? std::min(Kf, 1.0) : 0.0;
+}
 
 // nearest(x) with halves to even, clamped to a channel.
-uchar Channel(double x) { return uchar(std::clamp(std::nearbyint(x), 0.0, 255.0)); }
-uchar Channel(int x) { return uchar(std::clamp(x, 0, 255)); }
+uchar Channel(double x)
+{
+    return uchar(std::clamp(std::nearbyint(x), 0.0, 255.0));
+}
+uchar Channel(int x)
+{
+    return uchar(std::clamp(x, 0, 255));
+}
 
 // nearest(n / 100) with halves to even, for sums of integer weights in hundredths.
 int RoundHundredths(int n)
@@ -24,7 +34,10 @@ int RoundHundredths(int n)
     return r > 50 || (r == 50 && q % 2 == 1) ? q + 1 : q;
 }
 
-int Nearest(double x) { return int(std::nearbyint(x)); }
+int Nearest(double x)
+{
+    return int(std::nearbyint(x));
+}
 
 template <class F> void ForEachChannel(QImage& image, F f)
 {
@@ -66,11 +79,20 @@ void TbsEffectBmp::SetPixel(int X, int Y, QRgb AColor)
     p[2] = uchar(qRed(AColor));
 }
 
-void TbsEffectBmp::GetLine(int Y, uchar* ALine) const { std::memcpy(ALine, GetScanLine(Y), size_t(Width()) * 3); }
+void TbsEffectBmp::GetLine(int Y, uchar* ALine) const
+{
+    std::memcpy(ALine, GetScanLine(Y), size_t(Width()) * 3);
+}
 
-void TbsEffectBmp::SetLine(int Y, const uchar* ALine) { std::memcpy(GetScanLine(Y), ALine, size_t(Width()) * 3); }
+void TbsEffectBmp::SetLine(int Y, const uchar* ALine)
+{
+    std::memcpy(GetScanLine(Y), ALine, size_t(Width()) * 3);
+}
 
-void TbsEffectBmp::Draw(QPainter& APainter, int X, int Y) const { Stretch(APainter, X, Y, Width(), Height()); }
+void TbsEffectBmp::Draw(QPainter& APainter, int X, int Y) const
+{
+    Stretch(APainter, X, Y, Width(), Height());
+}
 
 void TbsEffectBmp::Stretch(QPainter& APainter, int X, int Y, int W, int H) const
 {
@@ -127,7 +149,8 @@ void TbsEffectBmp::AddColorNoise(int Amount, QRandomGenerator& AGenerator)
 {
     if (Amount <= 0)
         return;
-    ForEachChannel(FImage, [&](uchar c) { return Channel(c + int(AGenerator.bounded(Amount)) - Amount / 2); });
+    ForEachChannel(FImage,
+                   [&](uchar c) { return Channel(c + int(AGenerator.bounded(Amount)) - Amount / 2); });
 }
 
 void TbsEffectBmp::SplitBlur(int Amount)
@@ -172,6 +195,17 @@ void TbsEffectBmp::FlipVert(TbsEffectBmp& ADest) const
         ADest.SetLine(Height() - 1 - y, GetScanLine(y));
 }
 
+int TbsEffectBmp::Share(int ALength, double Kf)
+{
+    return Nearest(ALength * ClampKf(Kf));
+}
+
+int TbsEffectBmp::SlideColumns(double Kf) const
+{
+    // At least one column and at most all but one; a one-column image has only its column.
+    return std::clamp(Share(Width(), Kf), 1, std::max(1, Width() - 1));
+}
+
 void TbsEffectBmp::MixPixel(const TbsEffectBmp& A, int X, int Y, double t)
 {
     uchar* p = GetScanLine(Y) + 3 * X;
@@ -187,7 +221,7 @@ void TbsEffectBmp::CopyPixelFrom(const TbsEffectBmp& A, int AFromX, int X, int Y
 
 void TbsEffectBmp::Morph(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A))
+    if (!CanMorph(A))
         return;
     // t x old + (1 - t) x new with t = 1 - Kf.
     const double t = 1 - ClampKf(Kf);
@@ -206,9 +240,9 @@ void TbsEffectBmp::MorphGrad(const TbsEffectBmp& A, double Kf)
 
 void TbsEffectBmp::MorphHGrad(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A) || FImage.isNull())
+    if (!CanMorph(A))
         return;
-    const int w = Width(), b = Nearest(w * ClampKf(Kf));
+    const int w = Width(), b = Share(w, Kf);
     const int left = std::max(0, w / 2 - b / 2), right = std::min(w - 1, w / 2 + b / 2);
     const int half = (w - b) / 2;
     const double f = half > 0 ? 1.0 / half : 1.0;
@@ -224,9 +258,9 @@ void TbsEffectBmp::MorphHGrad(const TbsEffectBmp& A, double Kf)
 
 void TbsEffectBmp::MorphVGrad(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A) || FImage.isNull())
+    if (!CanMorph(A))
         return;
-    const int h = Height(), b = Nearest(h * ClampKf(Kf));
+    const int h = Height(), b = Share(h, Kf);
     const int top = std::max(0, h / 2 - b / 2), bottom = std::min(h - 1, h / 2 + b / 2);
     // A band covering (nearly) everything leaves no rows to shade: the step stays 0, never negative.
     const int half = (h - b - 1) / 2;
@@ -243,10 +277,9 @@ void TbsEffectBmp::MorphVGrad(const TbsEffectBmp& A, double Kf)
 
 void TbsEffectBmp::MorphLeftGrad(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A) || FImage.isNull())
+    if (!CanMorph(A))
         return;
-    // At least one column and at most all but one; a one-column image has only its column.
-    const int w = Width(), b = std::clamp(Nearest(w * ClampKf(Kf)), 1, std::max(1, w - 1));
+    const int w = Width(), b = SlideColumns(Kf);
     for (int y = 0; y < Height(); ++y)
         for (int x = 0; x <= std::min(b, w - 1); ++x)
             MixPixel(A, x, y, std::min(1.0, double(x) / b));
@@ -254,9 +287,9 @@ void TbsEffectBmp::MorphLeftGrad(const TbsEffectBmp& A, double Kf)
 
 void TbsEffectBmp::MorphRightGrad(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A) || FImage.isNull())
+    if (!CanMorph(A))
         return;
-    const int w = Width(), c = std::clamp(w - Nearest(w * ClampKf(Kf)), 0, w - 1);
+    const int w = Width(), c = std::clamp(w - Share(w, Kf), 0, w - 1);
     for (int y = 0; y < Height(); ++y)
         for (int x = w - 1; x >= c; --x)
             MixPixel(A, x, y, std::min(1.0, double(w - 1 - x) / (w - c)));
@@ -264,27 +297,27 @@ void TbsEffectBmp::MorphRightGrad(const TbsEffectBmp& A, double Kf)
 
 void TbsEffectBmp::MorphLeftSlide(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A) || FImage.isNull())
+    if (!CanMorph(A))
         return;
-    const int w = Width(), b = std::clamp(Nearest(w * ClampKf(Kf)), 1, std::max(1, w - 1));
+    const int w = Width(), b = SlideColumns(Kf);
     for (int y = 0; y < Height(); ++y)
         std::memcpy(GetScanLine(y), A.GetScanLine(y) + 3 * (w - b), size_t(b) * 3);
 }
 
 void TbsEffectBmp::MorphRightSlide(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A) || FImage.isNull())
+    if (!CanMorph(A))
         return;
-    const int w = Width(), b = std::clamp(Nearest(w * ClampKf(Kf)), 1, std::max(1, w - 1));
+    const int w = Width(), b = SlideColumns(Kf);
     for (int y = 0; y < Height(); ++y)
         std::memcpy(GetScanLine(y) + 3 * (w - b), A.GetScanLine(y), size_t(b) * 3);
 }
 
 void TbsEffectBmp::MorphPush(const TbsEffectBmp& A, double Kf)
 {
-    if (!SameSize(A) || FImage.isNull())
+    if (!CanMorph(A))
         return;
-    const int w = Width(), b = std::clamp(Nearest(w * ClampKf(Kf)), 0, w - 1);
+    const int w = Width(), b = std::clamp(Share(w, Kf), 0, w - 1);
     for (int y = 0; y < Height(); ++y) {
         uchar* row = GetScanLine(y);
         std::memmove(row + 3 * (b + 1), row, size_t(w - b - 1) * 3);

@@ -12,8 +12,9 @@ class QPainter;
 // (3 x Width + Width mod 4). Every effect clamps its channels to 0 .. 255 and rounds to the
 // nearest integer, halves to even. Transitions take the old face in this image and the new face
 // A of the same size; an A of another size leaves the image unchanged.
-class TbsEffectBmp {
-public:
+class TbsEffectBmp
+{
+  public:
     TbsEffectBmp(int cx, int cy);
     // A copy of a picture (any format; alpha is dropped).
     explicit TbsEffectBmp(const QImage& ABitmap);
@@ -67,8 +68,16 @@ public:
     // The look of an inactive window's border pictures.
     void ApplyInActiveEffect(TbsInActiveEffect AEffect);
 
-private:
-    bool SameSize(const TbsEffectBmp& A) const { return A.Width() == Width() && A.Height() == Height(); }
+  private:
+    // A transition needs a new face of this image's size.
+    bool CanMorph(const TbsEffectBmp& A) const
+    {
+        return !FImage.isNull() && A.Width() == Width() && A.Height() == Height();
+    }
+    // nearest(ALength x Kf), Kf clamped to 0 .. 1.
+    static int Share(int ALength, double Kf);
+    // The columns of the slides and the left gradient: 1 .. Width - 1 (1 for one column).
+    int SlideColumns(double Kf) const;
     // Column X of row Y mixed: t x old + (1 - t) x new, with new from A.
     void MixPixel(const TbsEffectBmp& A, int X, int Y, double t);
     void CopyPixelFrom(const TbsEffectBmp& A, int AFromX, int X, int Y);

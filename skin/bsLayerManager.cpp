@@ -8,7 +8,8 @@
 
 TbsLayerWindow::TbsLayerWindow(const QImage& AImage, bool ATopMost)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                           Qt::WindowDoesNotAcceptFocus | (ATopMost ? Qt::WindowStaysOnTopHint : Qt::WindowFlags())),
+                           Qt::WindowDoesNotAcceptFocus |
+                           (ATopMost ? Qt::WindowStaysOnTopHint : Qt::WindowFlags())),
       FImage(AImage)
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -30,7 +31,10 @@ TbsLayerManager::TbsLayerManager(QObject* AOwner) : QObject(AOwner), FTimer(new 
     connect(FTimer, &QTimer::timeout, this, &TbsLayerManager::FadeStep);
 }
 
-TbsLayerManager::~TbsLayerManager() { Hide(); }
+TbsLayerManager::~TbsLayerManager()
+{
+    Hide();
+}
 
 void TbsLayerManager::Show(int X, int Y, int AAlphaBlendValue, const QImage& AImageMask, const QImage& AImage)
 {

@@ -12,22 +12,24 @@
 
 // The glow window: frameless, never activated, transparent to the mouse, painting its image with
 // per-pixel alpha over whatever lies below.
-class TbsLayerWindow : public QWidget {
+class TbsLayerWindow : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     TbsLayerWindow(const QImage& AImage, bool ATopMost);
     const QImage& Image() const { return FImage; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QImage FImage;
 };
 
-class TbsLayerManager : public QObject {
+class TbsLayerManager : public QObject
+{
     Q_OBJECT
-public:
+  public:
     explicit TbsLayerManager(QObject* AOwner = nullptr);
     ~TbsLayerManager() override;
 
@@ -51,7 +53,7 @@ public:
     int StepAlphaBlendValue = 0;
     bool TopMostMode = true;
 
-private:
+  private:
     QPointer<TbsLayerWindow> FLayerWindow;
     std::unique_ptr<TbsBitmap> FBmp;
     QTimer* FTimer;

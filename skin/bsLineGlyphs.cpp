@@ -62,7 +62,10 @@ void DrawCheckGlyph(QPainter& C, int X, int Y, const QColor& AColor)
     }
 }
 
-void DrawDotGlyph(QPainter& C, int X, int Y, const QColor& AColor) { C.fillRect(QRect(X, Y, 6, 6), AColor); }
+void DrawDotGlyph(QPainter& C, int X, int Y, const QColor& AColor)
+{
+    C.fillRect(QRect(X, Y, 6, 6), AColor);
+}
 
 void Frame3D(QPainter& C, const QRect& R, const QColor& ATopColor, const QColor& ABottomColor)
 {

@@ -10,13 +10,17 @@ using bsPixels::Bounded;
 using bsPixels::CopyPixels;
 using bsPixels::RectLTRB;
 
-namespace {
+namespace
+{
 
 // A rectangle as its four edges, right and bottom exclusive.
 struct Box {
     int l, t, r, b;
 };
-Box Edges(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+Box Edges(const QRect& r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 TbsPartGeometry BoundedGeometry(const TbsPartGeometry& g)
 {
@@ -66,7 +70,8 @@ void TileInto(QImage& B, const QImage& SB, const QRect& ATile, const QRect& AAre
 
 // An edge middle: stretched into D, or tiled along the band at its own length with the band's
 // thickness (the tiles' source thickness is D's).
-void PaintBandMiddle(QImage& B, const QImage& SB, const QRect& S, const QRect& D, bool AStretch, bool AHorizontal)
+void PaintBandMiddle(QImage& B, const QImage& SB, const QRect& S, const QRect& D, bool AStretch,
+                     bool AHorizontal)
 {
     if (AStretch)
         CopyPixels(B, D, SB, S);
@@ -89,13 +94,15 @@ void StretchClient(QImage& B, const QImage& SB, const QRect& APiece, const QRect
         const int pw = APiece.width();
         for (int i = 0, x = area.l; i <= AArea.width() / pw && x < B.width(); ++i, x += pw) {
             const int w = AClip ? std::min(pw, area.r - x) : pw;
-            CopyPixels(B, QRect(x, area.t, w, AArea.height()), SB, QRect(APiece.topLeft(), QSize(w, APiece.height())));
+            CopyPixels(B, QRect(x, area.t, w, AArea.height()), SB,
+                       QRect(APiece.topLeft(), QSize(w, APiece.height())));
         }
     } else if (AType == bsstVert) {
         const int ph = APiece.height();
         for (int j = 0, y = area.t; j <= AArea.height() / ph && y < B.height(); ++j, y += ph) {
             const int h = AClip ? std::min(ph, area.b - y) : ph;
-            CopyPixels(B, QRect(area.l, y, AArea.width(), h), SB, QRect(APiece.topLeft(), QSize(APiece.width(), h)));
+            CopyPixels(B, QRect(area.l, y, AArea.width(), h), SB,
+                       QRect(APiece.topLeft(), QSize(APiece.width(), h)));
         }
     } else {
         CopyPixels(B, AArea, SB, APiece);
@@ -158,7 +165,8 @@ void PaintStrip(bool AHorizontal, int LO, int RO, QImage& B, bool AStretch, int 
     const QImage SB = bsPixels::As32Bit(APicture);
     const QRect R = Bounded(ARect);
     const int length = Bounded(ALength);
-    const int partLength = AHorizontal ? R.width() : R.height(), across = AHorizontal ? R.height() : R.width();
+    const int partLength = AHorizontal ? R.width() : R.height(),
+              across = AHorizontal ? R.height() : R.width();
     SizeImage(B, AHorizontal ? length : across, AHorizontal ? across : length, FormatFor(SB));
     if (SB.isNull() || B.isNull() || partLength <= 0)
         return;
@@ -189,9 +197,24 @@ void PaintStrip(bool AHorizontal, int LO, int RO, QImage& B, bool AStretch, int 
         TileInto(B, SB, middle, area);
 }
 
-bool IsBlack(quint32 pixel) { return (pixel & 0x00FFFFFF) == 0; }
+bool IsBlack(quint32 pixel)
+{
+    return (pixel & 0x00FFFFFF) == 0;
+}
 
 } // namespace
+
+QRect ExactRect(const TRect& R)
+{
+    return RectLTRB(Bounded(R.Left), Bounded(R.Top), Bounded(R.Right), Bounded(R.Bottom));
+}
+
+TbsPartGeometry PartGeometry(const TPoint& LTPoint, const TPoint& RTPoint, const TPoint& LBPoint,
+                             const TPoint& RBPoint, const TRect& ClRect)
+{
+    return BoundedGeometry(
+        {LTPoint.ToQPoint(), RTPoint.ToQPoint(), LBPoint.ToQPoint(), RBPoint.ToQPoint(), ExactRect(ClRect)});
+}
 
 TbsPartGeometry ResizedPartGeometry(const TbsPartGeometry& APart, const QSize& APartSize, int AW, int AH)
 {
@@ -224,9 +247,32 @@ void PaintPlainPart(QImage& B, const QImage& SB, const QRect& R)
         CopyPixels(B, B.rect(), source, part);
 }
 
-void PaintFramedPart(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, QImage& B, const QImage& SB,
-                     const QRect& R, int AW, int AH, bool DrawClient, const TbsEdgeStretch& AStretch,
-                     bool StretchEffect, TbsStretchType StretchType)
+void PaintPartAtSize(const TbsPartLook& ALook, QImage& B, const QImage& SB, const QRect& R, int AW, int AH,
+                     bool DrawClient)
+{
+    const TbsPartGeometry& g = ALook.Geometry;
+    switch (PartResizeMode(R, g)) {
+    case 0:
+        PaintPlainPart(B, SB, R);
+        break;
+    case 1:
+        PaintFramedPart(g, ResizedPartGeometry(g, R.size(), AW, AH), B, SB, R, AW, AH, DrawClient,
+                        ALook.Stretch, ALook.StretchEffect, ALook.StretchType);
+        break;
+    case 2:
+        PaintHStrip(g.LTPoint.x(), R.width() - g.RTPoint.x(), B, ALook.StretchEffect, AW, R, SB);
+        break;
+    case 3:
+        PaintVStrip(g.LTPoint.y(), R.height() - g.LBPoint.y(), B, ALook.StretchEffect, AH, R, SB);
+        break;
+    default:
+        B = QImage();
+    }
+}
+
+void PaintFramedPart(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, QImage& B,
+                     const QImage& SB, const QRect& R, int AW, int AH, bool DrawClient,
+                     const TbsEdgeStretch& AStretch, bool StretchEffect, TbsStretchType StretchType)
 {
     const QImage pic = bsPixels::As32Bit(SB);
     SizeImage(B, AW, AH, FormatFor(pic));
@@ -288,14 +334,18 @@ void PaintStretchedPart(QImage& B, const QImage& SB, const QRect& R, bool DrawCl
     const Box c = Edges(client);
     const TbsPartGeometry source{{c.l, c.t}, {c.r, c.t}, {c.l, c.b}, {c.r, c.b}, client};
     const int newRight = B.width() - (part.width() - c.r), newBottom = B.height() - (part.height() - c.b);
-    const TbsPartGeometry dest{
-        {c.l, c.t}, {newRight, c.t}, {c.l, newBottom}, {newRight, newBottom}, RectLTRB(c.l, c.t, newRight, newBottom)};
-    PaintFramedPart(source, dest, B, SB, part, B.width(), B.height(), DrawClient, {true, true, true, true}, true,
-                    bsstFull);
+    const TbsPartGeometry dest{{c.l, c.t},
+                               {newRight, c.t},
+                               {c.l, newBottom},
+                               {newRight, newBottom},
+                               RectLTRB(c.l, c.t, newRight, newBottom)};
+    PaintFramedPart(source, dest, B, SB, part, B.width(), B.height(), DrawClient, {true, true, true, true},
+                    true, bsstFull);
 }
 
-void PaintFrameBorders(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, TbsFrameBorders& ABorders,
-                       const QImage& SB, const QRect& R, int AW, int AH, const TbsEdgeStretch& AStretch)
+void PaintFrameBorders(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest,
+                       TbsFrameBorders& ABorders, const QImage& SB, const QRect& R, int AW, int AH,
+                       const TbsEdgeStretch& AStretch)
 {
     // A border that does not exist at this size is null, so no border of an earlier size survives.
     ABorders = TbsFrameBorders();
@@ -311,32 +361,34 @@ void PaintFrameBorders(const TbsPartGeometry& ASource, const TbsPartGeometry& AD
     if (AW > 0 && nc.t > 0 && s.RTPoint.x() - s.LTPoint.x() > 0) {
         SizeImage(ABorders.Top, AW, nc.t, format);
         PaintHBand(ABorders.Top, pic,
-                   {part.l, part.r - part.l, part.t, s.LTPoint.x(), s.RTPoint.x(), n.LTPoint.x(), n.RTPoint.x(),
-                    n.LTPoint.x(), 0, AW, AStretch.TopStretch});
+                   {part.l, part.r - part.l, part.t, s.LTPoint.x(), s.RTPoint.x(), n.LTPoint.x(),
+                    n.RTPoint.x(), n.LTPoint.x(), 0, AW, AStretch.TopStretch});
     }
     const int bottomHeight = AH - nc.b;
     if (AW > 0 && bottomHeight > 0 && s.RBPoint.x() - s.LBPoint.x() > 0) {
         SizeImage(ABorders.Bottom, AW, bottomHeight, format);
         PaintHBand(ABorders.Bottom, pic,
-                   {part.l, part.r - part.l, part.b - bottomHeight, s.LBPoint.x(), s.RBPoint.x(), n.LBPoint.x(),
-                    n.RBPoint.x(), n.LBPoint.x(), 0, AW, AStretch.BottomStretch});
+                   {part.l, part.r - part.l, part.b - bottomHeight, s.LBPoint.x(), s.RBPoint.x(),
+                    n.LBPoint.x(), n.RBPoint.x(), n.LBPoint.x(), 0, AW, AStretch.BottomStretch});
     }
     const int middleHeight = AH - ABorders.Bottom.height() - ABorders.Top.height();
     if (nc.l > 0 && middleHeight > 0 && s.LBPoint.y() - s.LTPoint.y() > 0) {
         SizeImage(ABorders.Left, nc.l, middleHeight, format);
-        PaintVBand(ABorders.Left, pic,
-                   {part.l, part.l + nc.l, part.t, s.LTPoint.y(), s.LBPoint.y(), c.t, c.b, AStretch.LeftStretch});
+        PaintVBand(
+            ABorders.Left, pic,
+            {part.l, part.l + nc.l, part.t, s.LTPoint.y(), s.LBPoint.y(), c.t, c.b, AStretch.LeftStretch});
     }
     const int rightWidth = AW - nc.r;
     if (rightWidth > 0 && middleHeight > 0 && s.RBPoint.y() - s.RTPoint.y() > 0) {
         SizeImage(ABorders.Right, rightWidth, middleHeight, format);
-        PaintVBand(ABorders.Right, pic,
-                   {part.l + c.r, part.r, part.t, s.RTPoint.y(), s.RBPoint.y(), c.t, c.b, AStretch.RightStretch});
+        PaintVBand(
+            ABorders.Right, pic,
+            {part.l + c.r, part.r, part.t, s.RTPoint.y(), s.RBPoint.y(), c.t, c.b, AStretch.RightStretch});
     }
 }
 
-void PaintClientPart(const QRect& APiece, const QRect& D, QImage& B, TbsStretchType StretchType, bool StretchEffect,
-                     int AW, int AH, const QRect& R, const QImage& SB)
+void PaintClientPart(const QRect& APiece, const QRect& D, QImage& B, TbsStretchType StretchType,
+                     bool StretchEffect, int AW, int AH, const QRect& R, const QImage& SB)
 {
     const QImage pic = bsPixels::As32Bit(SB);
     SizeImage(B, AW, AH, FormatFor(pic));
@@ -371,7 +423,8 @@ TbsRegionData MaskToRegionData(const QImage& AMask, int dX, int dY)
     return data;
 }
 
-namespace {
+namespace
+{
 QRegion RegionOf(const TbsRegionData& AData)
 {
     QRegion region;
@@ -381,10 +434,13 @@ QRegion RegionOf(const TbsRegionData& AData)
 }
 } // namespace
 
-QRegion MaskToRegion(const QImage& AMask) { return RegionOf(MaskToRegionData(AMask, 0, 0)); }
+QRegion MaskToRegion(const QImage& AMask)
+{
+    return RegionOf(MaskToRegionData(AMask, 0, 0));
+}
 
-QRegion FramedMaskRegion(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, const QImage& AMask, int AW,
-                         int AH)
+QRegion FramedMaskRegion(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, const QImage& AMask,
+                         int AW, int AH)
 {
     const TbsPartGeometry s = BoundedGeometry(ASource), n = BoundedGeometry(ADest);
     const QImage mask = bsPixels::As32Bit(AMask);
@@ -418,8 +474,9 @@ QRegion FramedMaskRegion(const TbsPartGeometry& ASource, const TbsPartGeometry& 
         SizeImage(right, mw - c.r, middleHeight, format, outside);
         PaintVBand(right, mask, {c.r, mw, 0, s.RTPoint.y(), s.RBPoint.y(), c.t, c.b, false});
     }
-    const QRegion edges = (RegionOf(MaskToRegionData(top, 0, 0)) + RegionOf(MaskToRegionData(bottom, 0, nc.b))) +
-                          (RegionOf(MaskToRegionData(left, 0, nc.t)) + RegionOf(MaskToRegionData(right, nc.r, nc.t)));
+    const QRegion edges =
+        (RegionOf(MaskToRegionData(top, 0, 0)) + RegionOf(MaskToRegionData(bottom, 0, nc.b))) +
+        (RegionOf(MaskToRegionData(left, 0, nc.t)) + RegionOf(MaskToRegionData(right, nc.r, nc.t)));
     return n.ClRect.isEmpty() ? edges : edges + QRegion(n.ClRect);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "bsSkinEnums.h"
+#include "bsSkinTypes.h"
 
 #include <QImage>
 #include <QList>
@@ -36,6 +37,30 @@ struct TbsRegionData {
     QList<QRect> Rects;
 };
 
+// A skin rectangle as a QRect at the same place, also when it is empty (TRect::ToQRect drops the
+// position of an empty rectangle, which a client rectangle of width 0 still needs).
+QRect ExactRect(const TRect& R);
+TbsPartGeometry PartGeometry(const TPoint& LTPoint, const TPoint& RTPoint, const TPoint& LBPoint,
+                             const TPoint& RBPoint, const TRect& ClRect);
+
+// Everything that decides how a record's part is painted at another size.
+struct TbsPartLook {
+    TbsPartGeometry Geometry;
+    TbsEdgeStretch Stretch;
+    bool StretchEffect = false;
+    TbsStretchType StretchType = bsstFull;
+};
+
+// The look of any record with the corner points, ClRect, the four stretch flags, StretchEffect and
+// StretchType (control records, the popup, hint and layered frame records).
+template <class Record> TbsPartLook PartLookOf(const Record& ARecord)
+{
+    return {PartGeometry(ARecord.LTPoint, ARecord.RTPoint, ARecord.LBPoint, ARecord.RBPoint, ARecord.ClRect),
+            {ARecord.LeftStretch, ARecord.TopStretch, ARecord.RightStretch, ARecord.BottomStretch},
+            ARecord.StretchEffect,
+            ARecord.StretchType};
+}
+
 // The destination geometry of a part of APartSize resized to AW x AH: the right points and the
 // client rectangle's right follow the width change, the bottom ones the height change.
 TbsPartGeometry ResizedPartGeometry(const TbsPartGeometry& APart, const QSize& APartSize, int AW, int AH);
@@ -47,12 +72,18 @@ int PartResizeMode(const QRect& ASkinRect, const TbsPartGeometry& APart);
 // Resize mode 0: B becomes a copy of R of SB at R's own size.
 void PaintPlainPart(QImage& B, const QImage& SB, const QRect& R);
 
+// Paints the part R (one of the record's looks, all of SkinRect's size) into B at AW x AH with the
+// primitive its resize mode names: a copy at its own size, the nine-piece frame, or a strip; no
+// part (null B) for an empty R.
+void PaintPartAtSize(const TbsPartLook& ALook, QImage& B, const QImage& SB, const QRect& R, int AW, int AH,
+                     bool DrawClient);
+
 // Nine-piece frame: B becomes AW x AH and gets the edge middles (stretched or tiled), the eight
 // corner pieces and, with DrawClient, the client area (stretched by StretchType with
 // StretchEffect, tiled without).
-void PaintFramedPart(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, QImage& B, const QImage& SB,
-                     const QRect& R, int AW, int AH, bool DrawClient, const TbsEdgeStretch& AStretch,
-                     bool StretchEffect, TbsStretchType StretchType);
+void PaintFramedPart(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, QImage& B,
+                     const QImage& SB, const QRect& R, int AW, int AH, bool DrawClient,
+                     const TbsEdgeStretch& AStretch, bool StretchEffect, TbsStretchType StretchType);
 
 // Horizontal three-piece strip: B becomes AW x height of R; LO and RO are the unstretched ends.
 void PaintHStrip(int LO, int RO, QImage& B, bool AStretch, int AW, const QRect& R, const QImage& SB);
@@ -65,13 +96,14 @@ void PaintStretchedPart(QImage& B, const QImage& SB, const QRect& R, bool DrawCl
 
 // The four border images of a window or control of AW x AH whose client rectangle is
 // ADest.ClRect. A border that does not exist at this size is null.
-void PaintFrameBorders(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, TbsFrameBorders& ABorders,
-                       const QImage& SB, const QRect& R, int AW, int AH, const TbsEdgeStretch& AStretch);
+void PaintFrameBorders(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest,
+                       TbsFrameBorders& ABorders, const QImage& SB, const QRect& R, int AW, int AH,
+                       const TbsEdgeStretch& AStretch);
 
 // B becomes AW x AH with the piece APiece of the part (measured from R's top-left) tiled from B's
 // origin or stretched into D.
-void PaintClientPart(const QRect& APiece, const QRect& D, QImage& B, TbsStretchType StretchType, bool StretchEffect,
-                     int AW, int AH, const QRect& R, const QImage& SB);
+void PaintClientPart(const QRect& APiece, const QRect& D, QImage& B, TbsStretchType StretchType,
+                     bool StretchEffect, int AW, int AH, const QRect& R, const QImage& SB);
 
 // The black pixels (red + green + blue = 0) of a mask, offset by dX, dY.
 TbsRegionData MaskToRegionData(const QImage& AMask, int dX, int dY);
@@ -79,8 +111,8 @@ QRegion MaskToRegion(const QImage& AMask);
 
 // The region of a window or control of AW x AH whose outline the mask gives: the mask's border
 // strips tiled to the new size, plus the client rectangle.
-QRegion FramedMaskRegion(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, const QImage& AMask, int AW,
-                         int AH);
+QRegion FramedMaskRegion(const TbsPartGeometry& ASource, const TbsPartGeometry& ADest, const QImage& AMask,
+                         int AW, int AH);
 
 // The region of a control by its resize mode; ASkinSize is the size of its SkinRect.
 QRegion ControlMaskRegion(int AResizeMode, const TbsPartGeometry& APart, const TbsPartGeometry& ANew,

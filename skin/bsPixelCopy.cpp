@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-namespace bsPixels {
+namespace bsPixels
+{
 
 AxisMap MapAxis(int d0, int dLen, int s0, int sLen, int dLimit, int sLimit)
 {
@@ -37,18 +38,25 @@ AxisMap MapAxis(int d0, int dLen, int s0, int sLen, int dLimit, int sLimit)
     return map;
 }
 
-namespace {
+RectMap MapRect(const QImage& dst, const QRect& D, const QImage& src, const QRect& S)
+{
+    if (D.isEmpty() || S.isEmpty() || dst.isNull() || src.isNull())
+        return {};
+    return {MapAxis(D.left(), D.width(), S.left(), S.width(), dst.width(), src.width()),
+            MapAxis(D.top(), D.height(), S.top(), S.height(), dst.height(), src.height())};
+}
+
+namespace
+{
 
 // The scaled form of CopyPixels: a destination row whose source row is the one of the row above
 // is a copy of that row, so a stretch costs one sampled row per source row.
 void ScalePixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
 {
-    if (D.isEmpty() || S.isEmpty() || dst.isNull() || src.isNull())
+    const RectMap map = MapRect(dst, D, src, S);
+    if (map.Empty())
         return;
-    const AxisMap xs = MapAxis(D.left(), D.width(), S.left(), S.width(), dst.width(), src.width());
-    const AxisMap ys = MapAxis(D.top(), D.height(), S.top(), S.height(), dst.height(), src.height());
-    if (xs.source.empty() || ys.source.empty())
-        return;
+    const AxisMap &xs = map.xs, &ys = map.ys;
     const size_t width = xs.source.size();
     const quint32* previous = nullptr;
     for (size_t j = 0; j < ys.source.size(); ++j) {
@@ -57,7 +65,8 @@ void ScalePixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
             std::memcpy(row, previous, width * 4);
         } else {
             // The three arrays never overlap; saying so lets the compiler keep the loads in flight.
-            const quint32* __restrict from = reinterpret_cast<const quint32*>(src.constScanLine(ys.source[j]));
+            const quint32* __restrict from =
+                reinterpret_cast<const quint32*>(src.constScanLine(ys.source[j]));
             const int* __restrict index = xs.source.data();
             quint32* __restrict out = row;
             for (size_t i = 0; i < width; ++i)

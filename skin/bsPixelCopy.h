@@ -6,26 +6,38 @@
 #include <cstring>
 #include <vector>
 
-namespace bsPixels {
+namespace bsPixels
+{
 
 // Largest coordinate a skin value may carry into pixel arithmetic; sums of a few such values
 // still fit in 32 bits, so a hostile skin cannot overflow the rectangle arithmetic.
 constexpr int kCoordLimit = 1 << 24;
 
-inline int Bounded(int v) { return v < -kCoordLimit ? -kCoordLimit : (v > kCoordLimit ? kCoordLimit : v); }
-inline QPoint Bounded(const QPoint& p) { return QPoint(Bounded(p.x()), Bounded(p.y())); }
+inline int Bounded(int v)
+{
+    return v < -kCoordLimit ? -kCoordLimit : (v > kCoordLimit ? kCoordLimit : v);
+}
+inline QPoint Bounded(const QPoint& p)
+{
+    return QPoint(Bounded(p.x()), Bounded(p.y()));
+}
 inline QRect Bounded(const QRect& r)
 {
-    return QRect(QPoint(Bounded(r.left()), Bounded(r.top())), QPoint(Bounded(r.right()), Bounded(r.bottom())));
+    return QRect(QPoint(Bounded(r.left()), Bounded(r.top())),
+                 QPoint(Bounded(r.right()), Bounded(r.bottom())));
 }
 
 // The rectangle left, top, right, bottom with right and bottom exclusive; empty when its width or
 // height is 0 or less.
-inline QRect RectLTRB(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
+inline QRect RectLTRB(int l, int t, int r, int b)
+{
+    return QRect(l, t, r - l, b - t);
+}
 
 inline bool Is32Bit(QImage::Format f)
 {
-    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+           f == QImage::Format_ARGB32_Premultiplied;
 }
 
 // The picture in a 32-bit format (itself when it already is one), so that pixels can be moved as words.
@@ -45,16 +57,21 @@ struct AxisMap {
 
 AxisMap MapAxis(int d0, int dLen, int s0, int sLen, int dLimit, int sLimit);
 
+// Both axes of a copy of S in src to D in dst; Empty() when no pixel of D takes a sample.
+struct RectMap {
+    AxisMap xs, ys;
+    bool Empty() const { return xs.source.empty() || ys.source.empty(); }
+};
+RectMap MapRect(const QImage& dst, const QRect& D, const QImage& src, const QRect& S);
+
 // Calls op(destinationPixel, sourcePixel) for every pixel of D whose sample in S lies inside both
 // images; S is scaled to D by pixel replication when the sizes differ. Both images are 32-bit.
 template <class Op> void MapPixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S, Op op)
 {
-    if (D.isEmpty() || S.isEmpty() || dst.isNull() || src.isNull())
+    const RectMap map = MapRect(dst, D, src, S);
+    if (map.Empty())
         return;
-    const AxisMap xs = MapAxis(D.left(), D.width(), S.left(), S.width(), dst.width(), src.width());
-    const AxisMap ys = MapAxis(D.top(), D.height(), S.top(), S.height(), dst.height(), src.height());
-    if (xs.source.empty() || ys.source.empty())
-        return;
+    const AxisMap &xs = map.xs, &ys = map.ys;
     uchar* dbits = dst.bits();
     const uchar* sbits = src.constBits();
     const qsizetype dstride = dst.bytesPerLine(), sstride = src.bytesPerLine();

@@ -6,7 +6,10 @@
 #include <QWidget>
 #include <algorithm>
 
-TbsOSVersion CurrentOSVersion() { return {10, 0}; }
+TbsOSVersion CurrentOSVersion()
+{
+    return {10, 0};
+}
 
 void SetWindowAlpha(QWidget* AWindow, int AAlpha)
 {

@@ -12,12 +12,27 @@ struct TbsOSVersion {
 };
 
 // Layered windows available.
-inline bool IsW2KOrLater(TbsOSVersion V) { return V.Major > 5 || (V.Major == 5 && V.Minor >= 0 && V.Minor <= 2); }
+inline bool IsW2KOrLater(TbsOSVersion V)
+{
+    return V.Major > 5 || (V.Major == 5 && V.Minor >= 0 && V.Minor <= 2);
+}
 // True for 5.1 and everything from 6 on, false for 5.2.
-inline bool IsWindowsXP(TbsOSVersion V) { return V.Major > 5 || (V.Major == 5 && V.Minor == 1); }
-inline bool IsVistaOrLater(TbsOSVersion V) { return V.Major > 5; }
-inline bool IsWindows7(TbsOSVersion V) { return V.Major == 6 && V.Minor == 1; }
-inline bool IsWindows8OrLater(TbsOSVersion V) { return (V.Major == 6 && V.Minor == 2) || V.Major > 6; }
+inline bool IsWindowsXP(TbsOSVersion V)
+{
+    return V.Major > 5 || (V.Major == 5 && V.Minor == 1);
+}
+inline bool IsVistaOrLater(TbsOSVersion V)
+{
+    return V.Major > 5;
+}
+inline bool IsWindows7(TbsOSVersion V)
+{
+    return V.Major == 6 && V.Minor == 1;
+}
+inline bool IsWindows8OrLater(TbsOSVersion V)
+{
+    return (V.Major == 6 && V.Minor == 2) || V.Major > 6;
+}
 
 // The version the engine assumes here: every window service it asks about (layered windows,
 // per-pixel alpha, switching transitions off) exists on this platform, so it reports a current one.

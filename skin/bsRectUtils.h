@@ -3,13 +3,31 @@
 
 #include "bsSkinTypes.h"
 
-inline bool EqRects(const TRect& R1, const TRect& R2) { return R1 == R2; }
-inline TRect NullRect() { return TRect(); }
-inline bool IsNullRect(const TRect& R) { return R.IsEmpty(); }
+inline bool EqRects(const TRect& R1, const TRect& R2)
+{
+    return R1 == R2;
+}
+inline TRect NullRect()
+{
+    return TRect();
+}
+inline bool IsNullRect(const TRect& R)
+{
+    return R.IsEmpty();
+}
 // A point with either coordinate 0 counts as unset.
-inline bool IsNullPoint(const TPoint& P) { return P.X == 0 || P.Y == 0; }
-inline qint64 RectWidth(const TRect& R) { return R.Width(); }
-inline qint64 RectHeight(const TRect& R) { return R.Height(); }
+inline bool IsNullPoint(const TPoint& P)
+{
+    return P.X == 0 || P.Y == 0;
+}
+inline qint64 RectWidth(const TRect& R)
+{
+    return R.Width();
+}
+inline qint64 RectHeight(const TRect& R)
+{
+    return R.Height();
+}
 
 // Counts the right and bottom edges as inside (unlike the platform test below).
 inline bool PointInRect(const TRect& R, const TPoint& P)

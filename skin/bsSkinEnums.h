@@ -5,7 +5,15 @@
 enum TbsStretchType { bsstFull, bsstHorz, bsstVert };
 
 // The transition shown when a control changes its face (TbsEffectBmp carries them out).
-enum TbsMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
+enum TbsMorphKind {
+    mkDefault,
+    mkGradient,
+    mkLeftGradient,
+    mkRightGradient,
+    mkLeftSlide,
+    mkRightSlide,
+    mkPush
+};
 
 // The effect applied to the border pictures of an inactive window.
 enum TbsInActiveEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };

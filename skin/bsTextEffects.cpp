@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // The text in pure red at AAt on black in an image of ASize, with the painter's font.
 TbsBitmap RedText(const QPainter& C, const QString& AText, const QSize& ASize, const QRect& AAt, int AFlags)
@@ -38,8 +39,8 @@ void TurnIntoGlow(TbsBitmap& AImage, int ARadius, int APasses, TColor AColor)
     AImage.SetAlphaBlend(true);
 }
 
-void DrawGlowText(QPainter& C, const QString& AText, const QRect& R, int AFlags, int AGlowSize, TColor AGlowColor,
-                  int AOffset)
+void DrawGlowText(QPainter& C, const QString& AText, const QRect& R, int AFlags, int AGlowSize,
+                  TColor AGlowColor, int AOffset)
 {
     const int g = std::max(0, AGlowSize);
     TbsBitmap glow = RedText(C, AText, R.size() + QSize(2 * g, 2 * g), QRect(QPoint(g, g), R.size()), AFlags);
@@ -48,7 +49,8 @@ void DrawGlowText(QPainter& C, const QString& AText, const QRect& R, int AFlags,
     C.drawText(R, AFlags, AText);
 }
 
-void DrawGlassGlowText(QPainter& C, const QString& AText, const QRect& R, int AFlags, TColor AGlowColor, int AMargin)
+void DrawGlassGlowText(QPainter& C, const QString& AText, const QRect& R, int AFlags, TColor AGlowColor,
+                       int AMargin)
 {
     const int m = std::max(0, AMargin);
     const QRect text(QPoint(m, m), R.size());
@@ -62,7 +64,8 @@ void DrawGlassGlowText(QPainter& C, const QString& AText, const QRect& R, int AF
     C.drawText(R, AFlags, AText);
 }
 
-void DrawReflectionText(QPainter& C, const QString& AText, const QRect& R, int AFlags, TColor AColor, int AOffset)
+void DrawReflectionText(QPainter& C, const QString& AText, const QRect& R, int AFlags, TColor AColor,
+                        int AOffset)
 {
     TbsBitmap mirror = RedText(C, AText, R.size(), QRect(QPoint(0, 0), R.size()), AFlags);
     if (!mirror.Empty()) {

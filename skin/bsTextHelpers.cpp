@@ -10,11 +10,20 @@ int FontPixelHeight(const QFont& AFont)
     return AFont.pixelSize() > 0 ? AFont.pixelSize() : QFontInfo(AFont).pixelSize();
 }
 
-bool FontHeightIsOdd(const QFont& AFont) { return FontPixelHeight(AFont) % 2 != 0; }
+bool FontHeightIsOdd(const QFont& AFont)
+{
+    return FontPixelHeight(AFont) % 2 != 0;
+}
 
-int TextWidth(const QFontMetrics& AMetrics, const QString& AText) { return AMetrics.horizontalAdvance(AText); }
+int TextWidth(const QFontMetrics& AMetrics, const QString& AText)
+{
+    return AMetrics.horizontalAdvance(AText);
+}
 
-int TextHeight(const QFontMetrics& AMetrics, const QString&) { return AMetrics.height(); }
+int TextHeight(const QFontMetrics& AMetrics, const QString&)
+{
+    return AMetrics.height();
+}
 
 QString ShortenText(const QFontMetrics& AMetrics, const QString& AText, int ALimit)
 {
@@ -41,13 +50,15 @@ QRect SingleLineTextRect(const QString& AText, const QRect& R, const QFont& AFon
     return rect;
 }
 
-namespace {
-void DrawSingleLine(QPainter& C, const QString& AText, const QRect& R, bool AWidenForW, Qt::Alignment AHorizontal)
+namespace
+{
+void DrawSingleLine(QPainter& C, const QString& AText, const QRect& R, bool AWidenForW,
+                    Qt::Alignment AHorizontal)
 {
     if (AText.isEmpty())
         return;
-    C.drawText(SingleLineTextRect(AText, R, C.font(), AWidenForW), int(AHorizontal | Qt::AlignVCenter) | Qt::TextSingleLine,
-               AText);
+    C.drawText(SingleLineTextRect(AText, R, C.font(), AWidenForW),
+               int(AHorizontal | Qt::AlignVCenter) | Qt::TextSingleLine, AText);
 }
 } // namespace
 
@@ -56,7 +67,10 @@ void DrawTextCentered(QPainter& C, const QString& AText, const QRect& R)
     DrawSingleLine(C, AText, R, true, Qt::AlignHCenter);
 }
 
-void DrawTextLeft(QPainter& C, const QString& AText, const QRect& R) { DrawSingleLine(C, AText, R, true, Qt::AlignLeft); }
+void DrawTextLeft(QPainter& C, const QString& AText, const QRect& R)
+{
+    DrawSingleLine(C, AText, R, true, Qt::AlignLeft);
+}
 
 void DrawTextLeftNoWiden(QPainter& C, const QString& AText, const QRect& R)
 {

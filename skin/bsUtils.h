@@ -1,7 +1,7 @@
 // Drawing primitives and helpers of the skin engine: the unit header that controls include.
 #pragma once
 
-#include "bsButtonGlyph.h"
+#include "bsGlyphLayout.h"
 #include "bsColors.h"
 #include "bsLayerManager.h"
 #include "bsLineGlyphs.h"

@@ -5,11 +5,15 @@
 #include <string>
 #include <vector>
 
-namespace PictureText {
+namespace PictureText
+{
 
 using Rows = std::vector<std::string>;
 
-inline QRgb ColorOf(char ch) { return ch == '.' ? 0xFF000000u : 0xFF000000u | (quint32(uchar(ch)) << 8) | 1u; }
+inline QRgb ColorOf(char ch)
+{
+    return ch == '.' ? 0xFF000000u : 0xFF000000u | (quint32(uchar(ch)) << 8) | 1u;
+}
 
 inline char LetterOf(QRgb pixel)
 {

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // A one-row image of the given pixel values (0xAARRGGBB).
 TbsBitmap Row(std::initializer_list<quint32> pixels)

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A grey image (all three channels equal) of the given rows of values.
 TbsEffectBmp Grey(const std::vector<std::vector<int>>& rows)
@@ -56,8 +57,8 @@ TEST(TbsEffectBmp, ColourEffects)
         QRgb before, after;
     };
     const Case cases[] = {
-        {"brightness of black rounds 127.5 to even", [](TbsEffectBmp& b) { b.ChangeBrightness(0.5); }, qRgb(0, 0, 0),
-         qRgb(128, 128, 128)},
+        {"brightness of black rounds 127.5 to even", [](TbsEffectBmp& b) { b.ChangeBrightness(0.5); },
+         qRgb(0, 0, 0), qRgb(128, 128, 128)},
         {"brightness keeps white", [](TbsEffectBmp& b) { b.ChangeBrightness(0.5); }, qRgb(255, 255, 255),
          qRgb(255, 255, 255)},
         {"brightness above 1 is white", [](TbsEffectBmp& b) { b.ChangeBrightness(3); }, qRgb(10, 20, 30),
@@ -137,7 +138,8 @@ TEST(TbsEffectBmp, RotationsAndFlip)
     EXPECT_EQ(Values(out), (Rows{{5, 6}, {3, 4}, {1, 2}}));
 }
 
-namespace {
+namespace
+{
 
 struct MorphCase {
     const char* name;
@@ -146,39 +148,45 @@ struct MorphCase {
     Rows expected;
 };
 
-class Transition : public ::testing::TestWithParam<MorphCase> {};
+class Transition : public ::testing::TestWithParam<MorphCase>
+{
+};
 
 TEST_P(Transition, OnOneRow)
 {
     const MorphCase& c = GetParam();
     const bool column = c.expected.size() > 1;
     TbsEffectBmp image = column ? Grey({{0}, {10}, {20}, {30}, {40}}) : Grey({{0, 10, 20, 30}});
-    const TbsEffectBmp next = column ? Grey({{100}, {110}, {120}, {130}, {140}}) : Grey({{100, 110, 120, 130}});
+    const TbsEffectBmp next =
+        column ? Grey({{100}, {110}, {120}, {130}, {140}}) : Grey({{100, 110, 120, 130}});
     image.MorphByKind(c.kind, next, c.Kf);
     EXPECT_EQ(Values(image), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, Transition,
-    ::testing::Values(MorphCase{"default_start", mkDefault, 0, {{0, 10, 20, 30}}},
-                      MorphCase{"default_half", mkDefault, 0.5, {{50, 60, 70, 80}}},
-                      MorphCase{"default_end", mkDefault, 1, {{100, 110, 120, 130}}},
-                      MorphCase{"default_past_end", mkDefault, 2, {{100, 110, 120, 130}}},
-                      MorphCase{"left_slide_start_shows_one_column", mkLeftSlide, 0, {{130, 10, 20, 30}}},
-                      MorphCase{"left_slide_half", mkLeftSlide, 0.5, {{120, 130, 20, 30}}},
-                      MorphCase{"left_slide_end_keeps_one_old_column", mkLeftSlide, 1, {{110, 120, 130, 30}}},
-                      MorphCase{"right_slide_half", mkRightSlide, 0.5, {{0, 10, 100, 110}}},
-                      MorphCase{"push_start", mkPush, 0, {{130, 0, 10, 20}}},
-                      MorphCase{"push_half", mkPush, 0.5, {{110, 120, 130, 0}}},
-                      MorphCase{"push_end", mkPush, 1, {{100, 110, 120, 130}}},
-                      MorphCase{"left_gradient_half", mkLeftGradient, 0.5, {{100, 60, 20, 30}}},
-                      MorphCase{"right_gradient_half", mkRightGradient, 0.5, {{0, 10, 70, 130}}},
-                      MorphCase{"gradient_of_a_wide_image_runs_across", mkGradient, 0.5, {{0, 110, 120, 130}}},
-                      MorphCase{"gradient_of_a_tall_image_runs_down", mkGradient, 0.2, {{0}, {10}, {120}, {30}, {40}}},
-                      MorphCase{"vertical_gradient_with_no_rows_left_is_new", mkGradient, 0.6,
-                                {{100}, {110}, {120}, {130}, {140}}},
-                      MorphCase{"vertical_gradient_past_the_end_is_new", mkGradient, 3,
-                                {{100}, {110}, {120}, {130}, {140}}}),
+    ::testing::Values(
+        MorphCase{"default_start", mkDefault, 0, {{0, 10, 20, 30}}},
+        MorphCase{"default_half", mkDefault, 0.5, {{50, 60, 70, 80}}},
+        MorphCase{"default_end", mkDefault, 1, {{100, 110, 120, 130}}},
+        MorphCase{"default_past_end", mkDefault, 2, {{100, 110, 120, 130}}},
+        MorphCase{"left_slide_start_shows_one_column", mkLeftSlide, 0, {{130, 10, 20, 30}}},
+        MorphCase{"left_slide_half", mkLeftSlide, 0.5, {{120, 130, 20, 30}}},
+        MorphCase{"left_slide_end_keeps_one_old_column", mkLeftSlide, 1, {{110, 120, 130, 30}}},
+        MorphCase{"right_slide_half", mkRightSlide, 0.5, {{0, 10, 100, 110}}},
+        MorphCase{"push_start", mkPush, 0, {{130, 0, 10, 20}}},
+        MorphCase{"push_half", mkPush, 0.5, {{110, 120, 130, 0}}},
+        MorphCase{"push_end", mkPush, 1, {{100, 110, 120, 130}}},
+        MorphCase{"left_gradient_half", mkLeftGradient, 0.5, {{100, 60, 20, 30}}},
+        MorphCase{"right_gradient_half", mkRightGradient, 0.5, {{0, 10, 70, 130}}},
+        MorphCase{"gradient_of_a_wide_image_runs_across", mkGradient, 0.5, {{0, 110, 120, 130}}},
+        MorphCase{"gradient_of_a_tall_image_runs_down", mkGradient, 0.2, {{0}, {10}, {120}, {30}, {40}}},
+        MorphCase{"vertical_gradient_with_no_rows_left_is_new",
+                  mkGradient,
+                  0.6,
+                  {{100}, {110}, {120}, {130}, {140}}},
+        MorphCase{
+            "vertical_gradient_past_the_end_is_new", mkGradient, 3, {{100}, {110}, {120}, {130}, {140}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
@@ -192,8 +200,8 @@ TEST(TbsEffectBmp, HorizontalGradientBand)
 
 TEST(TbsEffectBmp, TransitionsOnOnePixelShowTheNewFace)
 {
-    for (TbsMorphKind kind : {mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide,
-                              mkPush}) {
+    for (TbsMorphKind kind :
+         {mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush}) {
         for (double Kf : {0.0, 0.5, 1.0}) {
             TbsEffectBmp image = Grey({{7}});
             image.MorphByKind(kind, Grey({{200}}), Kf);
@@ -209,8 +217,8 @@ TEST(TbsEffectBmp, TransitionsOnOnePixelShowTheNewFace)
 TEST(TbsEffectBmp, TransitionWithAnotherSizeChangesNothing)
 {
     TbsEffectBmp image = Grey({{1, 2}});
-    for (TbsMorphKind kind : {mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide,
-                              mkPush})
+    for (TbsMorphKind kind :
+         {mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush})
         image.MorphByKind(kind, Grey({{9, 9, 9}}), 0.5);
     EXPECT_EQ(Values(image), (Rows{{1, 2}}));
 }

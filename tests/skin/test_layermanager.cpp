@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QImage Filled(int w, int h, QRgb color)
 {

@@ -8,7 +8,8 @@
 
 using PictureText::Rows;
 
-namespace {
+namespace
+{
 
 struct GlyphCase {
     const char* name;
@@ -22,25 +23,39 @@ struct GlyphCase {
 TEST(LineGlyphs, ExactPixels)
 {
     const GlyphCase cases[] = {
-        {"large arrow left", {11, 11}, [](QPainter& p, const QRect& r, const QColor& c) { DrawLargeArrow(p, r, c, adLeft); },
-         {"........#..", ".......##..", "......###..", ".....####..", "....#####..", "...######..", "....#####..",
-          ".....####..", "......###..", ".......##..", "........#.."}},
-        {"large arrow right", {11, 11}, [](QPainter& p, const QRect& r, const QColor& c) { DrawLargeArrow(p, r, c, adRight); },
-         {"..#........", "..##.......", "..###......", "..####.....", "..#####....", "..######...", "..#####....",
-          "..####.....", "..###......", "..##.......", "..#........"}},
-        {"small arrow up", {9, 9}, [](QPainter& p, const QRect& r, const QColor& c) { DrawSmallArrow(p, r, c, adUp); },
-         {".........", ".........", "....#....", "...###...", "..#####..", ".#######.", ".........", ".........",
-          "........."}},
-        {"small down arrow", {9, 9}, [](QPainter& p, const QRect& r, const QColor& c) { DrawSmallDownArrow(p, r, c); },
-         {".........", ".........", ".........", ".........", "..#####..", "...###...", "....#....", ".........",
-          "........."}},
-        {"plus", {9, 9}, [](QPainter& p, const QRect& r, const QColor& c) { DrawPlusGlyph(p, r, c); },
-         {"...##....", "...##....", "...##....", "..####...", "..####...", "...##....", "...##....", "...##....",
-          "........."}},
-        {"check mark", {9, 9}, [](QPainter& p, const QRect&, const QColor& c) { DrawCheckGlyph(p, 0, 0, c); },
-         {".........", "......#..", ".....##..", "#...###..", "##.###...", "#####....", ".###.....", "..#......",
-          "........."}},
-        {"dot", {8, 8}, [](QPainter& p, const QRect&, const QColor& c) { DrawDotGlyph(p, 1, 1, c); },
+        {"large arrow left",
+         {11, 11},
+         [](QPainter& p, const QRect& r, const QColor& c) { DrawLargeArrow(p, r, c, adLeft); },
+         {"........#..", ".......##..", "......###..", ".....####..", "....#####..", "...######..",
+          "....#####..", ".....####..", "......###..", ".......##..", "........#.."}},
+        {"large arrow right",
+         {11, 11},
+         [](QPainter& p, const QRect& r, const QColor& c) { DrawLargeArrow(p, r, c, adRight); },
+         {"..#........", "..##.......", "..###......", "..####.....", "..#####....", "..######...",
+          "..#####....", "..####.....", "..###......", "..##.......", "..#........"}},
+        {"small arrow up",
+         {9, 9},
+         [](QPainter& p, const QRect& r, const QColor& c) { DrawSmallArrow(p, r, c, adUp); },
+         {".........", ".........", "....#....", "...###...", "..#####..", ".#######.", ".........",
+          ".........", "........."}},
+        {"small down arrow",
+         {9, 9},
+         [](QPainter& p, const QRect& r, const QColor& c) { DrawSmallDownArrow(p, r, c); },
+         {".........", ".........", ".........", ".........", "..#####..", "...###...", "....#....",
+          ".........", "........."}},
+        {"plus",
+         {9, 9},
+         [](QPainter& p, const QRect& r, const QColor& c) { DrawPlusGlyph(p, r, c); },
+         {"...##....", "...##....", "...##....", "..####...", "..####...", "...##....", "...##....",
+          "...##....", "........."}},
+        {"check mark",
+         {9, 9},
+         [](QPainter& p, const QRect&, const QColor& c) { DrawCheckGlyph(p, 0, 0, c); },
+         {".........", "......#..", ".....##..", "#...###..", "##.###...", "#####....", ".###.....",
+          "..#......", "........."}},
+        {"dot",
+         {8, 8},
+         [](QPainter& p, const QRect&, const QColor& c) { DrawDotGlyph(p, 1, 1, c); },
          {"........", ".######.", ".######.", ".######.", ".######.", ".######.", ".######.", "........"}},
     };
     for (const GlyphCase& c : cases) {

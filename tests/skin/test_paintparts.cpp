@@ -10,7 +10,8 @@ using PictureText::Picture;
 using PictureText::Rows;
 using PictureText::Text;
 
-namespace {
+namespace
+{
 
 // A 5 x 5 part at (1, 1) of a picture ringed with 'Z', so that any read outside the part shows.
 const QImage& FramePicture()
@@ -38,24 +39,32 @@ struct FramedCase {
     Rows expected;
 };
 
-class FramedPart : public ::testing::TestWithParam<FramedCase> {};
+class FramedPart : public ::testing::TestWithParam<FramedCase>
+{
+};
 
 TEST_P(FramedPart, PaintsNinePieces)
 {
     const FramedCase& c = GetParam();
     QImage B;
     const TbsEdgeStretch stretch{c.stretch, c.stretch, c.stretch, c.stretch};
-    PaintFramedPart(kNine, ResizedPartGeometry(kNine, kPart.size(), c.AW, c.AH), B, FramePicture(), kPart, c.AW,
-                    c.AH, true, stretch, c.stretch, bsstFull);
+    PaintFramedPart(kNine, ResizedPartGeometry(kNine, kPart.size(), c.AW, c.AH), B, FramePicture(), kPart,
+                    c.AW, c.AH, true, stretch, c.stretch, bsstFull);
     EXPECT_EQ(Text(B), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, FramedPart,
     ::testing::Values(
-        FramedCase{"tiled_larger", 8, 7, false,
+        FramedCase{"tiled_larger",
+                   8,
+                   7,
+                   false,
                    {"abcdbcde", "fghighij", "klmnlmno", "pqrsqrst", "fghighij", "klmnlmno", "uvwxvwxy"}},
-        FramedCase{"stretched_larger", 8, 7, true,
+        FramedCase{"stretched_larger",
+                   8,
+                   7,
+                   true,
                    {"abbccdde", "fgghhiij", "fgghhiij", "kllmmnno", "kllmmnno", "pqqrrsst", "uvvwwxxy"}},
         FramedCase{"own_size", 5, 5, false, {"abcde", "fghij", "klmno", "pqrst", "uvwxy"}},
         FramedCase{"smaller_cuts_tiles", 3, 3, false, {"abe", "fgj", "uvy"}},
@@ -77,12 +86,13 @@ TEST(FramedPartSafety, SizesTheImageAndDrawsNothingWithoutAPart)
 
 TEST(FramedPartSafety, HostileGeometryStaysInsideThePicture)
 {
-    const TbsPartGeometry wild{{INT_MIN, 3}, {INT_MAX, -7}, {-40, INT_MAX}, {99, 99}, QRect(-5, -5, 400, 400)};
+    const TbsPartGeometry wild{
+        {INT_MIN, 3}, {INT_MAX, -7}, {-40, INT_MAX}, {99, 99}, QRect(-5, -5, 400, 400)};
     const QRect parts[] = {QRect(100, 100, 5, 5), QRect(-3, -3, 20, 20), QRect(INT_MAX - 4, 0, 4, 4)};
     for (const QRect& part : parts) {
         QImage B;
-        PaintFramedPart(wild, ResizedPartGeometry(wild, part.size(), 9, 9), B, FramePicture(), part, 9, 9, true, {},
-                        false, bsstHorz);
+        PaintFramedPart(wild, ResizedPartGeometry(wild, part.size(), 9, 9), B, FramePicture(), part, 9, 9,
+                        true, {}, false, bsstHorz);
         EXPECT_EQ(B.size(), QSize(9, 9));
         PaintFramedPart(kNine, kNine, B, FramePicture(), part, 9, 9, true, {true, true, true, true}, true,
                         bsstVert);
@@ -95,8 +105,8 @@ TEST(FramedPartSafety, EmptyMiddlesDrawNothingInsteadOfDividingByZero)
     // Corner points that meet leave edge middles of length 0; an empty client is tiled too.
     const TbsPartGeometry meeting{{2, 1}, {2, 1}, {2, 4}, {3, 4}, QRect(1, 1, 0, 3)};
     QImage B;
-    PaintFramedPart(meeting, ResizedPartGeometry(meeting, kPart.size(), 7, 5), B, FramePicture(), kPart, 7, 5, true,
-                    {}, false, bsstFull);
+    PaintFramedPart(meeting, ResizedPartGeometry(meeting, kPart.size(), 7, 5), B, FramePicture(), kPart, 7, 5,
+                    true, {}, false, bsstFull);
     EXPECT_EQ(B.size(), QSize(7, 5));
 }
 
@@ -105,11 +115,13 @@ TEST(StretchedPart, StretchesEveryBandOfTheClientRectangle)
     QImage B(8, 7, QImage::Format_RGB32);
     B.fill(0);
     PaintStretchedPart(B, FramePicture(), kPart, true, QRect(1, 1, 3, 3));
-    EXPECT_EQ(Text(B), (Rows{"abbccdde", "fgghhiij", "fgghhiij", "kllmmnno", "kllmmnno", "pqqrrsst", "uvvwwxxy"}));
+    EXPECT_EQ(Text(B),
+              (Rows{"abbccdde", "fgghhiij", "fgghhiij", "kllmmnno", "kllmmnno", "pqqrrsst", "uvvwwxxy"}));
 
     B.fill(0);
     PaintStretchedPart(B, FramePicture(), kPart, false, QRect(1, 1, 3, 3));
-    EXPECT_EQ(Text(B), (Rows{"abbccdde", "f......j", "f......j", "k......o", "k......o", "p......t", "uvvwwxxy"}));
+    EXPECT_EQ(Text(B),
+              (Rows{"abbccdde", "f......j", "f......j", "k......o", "k......o", "p......t", "uvvwwxxy"}));
 }
 
 TEST(ClientStretch, HorizontalAndVerticalRepeatScaledPieces)
@@ -118,8 +130,8 @@ TEST(ClientStretch, HorizontalAndVerticalRepeatScaledPieces)
     // rightwards; bsstVert scales it to 6 x 3 and repeats it downwards, cut at the client's edge.
     const auto paint = [](TbsStretchType type) {
         QImage B;
-        PaintFramedPart(kNine, ResizedPartGeometry(kNine, kPart.size(), 8, 7), B, FramePicture(), kPart, 8, 7, true,
-                        {}, true, type);
+        PaintFramedPart(kNine, ResizedPartGeometry(kNine, kPart.size(), 8, 7), B, FramePicture(), kPart, 8, 7,
+                        true, {}, true, type);
         Rows client;
         for (int y = 1; y < 6; ++y)
             client.push_back(Text(B)[size_t(y)].substr(1, 6));
@@ -141,17 +153,41 @@ TEST(ClientPart, TilesFromTheOriginOrStretchesIntoD)
 {
     const QImage picture = Picture({"abcde", "fghij"});
     const ClientPartCase cases[] = {
-        {"tiles of 2 cut to a width of 5", QRect(0, 0, 2, 1), QRect(0, 0, 5, 2), bsstFull, false,
+        {"tiles of 2 cut to a width of 5",
+         QRect(0, 0, 2, 1),
+         QRect(0, 0, 5, 2),
+         bsstFull,
+         false,
          {"ababa.", "ababa.", "......"}},
-        {"tiles start at the origin, not at D", QRect(1, 0, 2, 2), QRect(3, 1, 3, 1), bsstFull, false,
+        {"tiles start at the origin, not at D",
+         QRect(1, 0, 2, 2),
+         QRect(3, 1, 3, 1),
+         bsstFull,
+         false,
          {"bcb...", "......", "......"}},
-        {"full stretch into D", QRect(1, 0, 2, 1), QRect(1, 1, 4, 2), bsstFull, true,
+        {"full stretch into D",
+         QRect(1, 0, 2, 1),
+         QRect(1, 1, 4, 2),
+         bsstFull,
+         true,
          {"......", ".bbcc.", ".bbcc."}},
-        {"horizontal copies run past D", QRect(0, 0, 2, 2), QRect(0, 0, 3, 3), bsstHorz, true,
+        {"horizontal copies run past D",
+         QRect(0, 0, 2, 2),
+         QRect(0, 0, 3, 3),
+         bsstHorz,
+         true,
          {"abab..", "abab..", "fgfg.."}},
-        {"empty D draws nothing", QRect(0, 0, 2, 2), QRect(2, 2, 0, 4), bsstFull, true,
+        {"empty D draws nothing",
+         QRect(0, 0, 2, 2),
+         QRect(2, 2, 0, 4),
+         bsstFull,
+         true,
          {"......", "......", "......"}},
-        {"piece outside the picture", QRect(9, 9, 2, 2), QRect(0, 0, 6, 3), bsstFull, false,
+        {"piece outside the picture",
+         QRect(9, 9, 2, 2),
+         QRect(0, 0, 6, 3),
+         bsstFull,
+         false,
          {"......", "......", "......"}},
     };
     for (const ClientPartCase& c : cases) {
@@ -391,6 +427,52 @@ TEST(AnimationFrame, FramesRunAlongTheLongerSide)
     };
     for (const Case& c : cases)
         EXPECT_EQ(AnimationFrameRect(c.animate, skin, c.count, c.k), c.expected) << c.name;
+}
+
+// The fields a record carries for painting its part at another size.
+struct FakeRecord {
+    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    TRect ClRect;
+    bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+    bool StretchEffect = false;
+    TbsStretchType StretchType = bsstFull;
+};
+
+TEST(PartAtSize, PaintsWithThePrimitiveOfTheResizeMode)
+{
+    struct Case {
+        const char* name;
+        FakeRecord record;
+        QRect part;
+        Rows expected;
+    };
+    const Case cases[] = {
+        {"copy at its own size", {}, kPart, {"abcde", "fghij", "klmno", "pqrst", "uvwxy"}},
+        {"horizontal strip",
+         {{1, 0}, {4, 0}, {}, {}, {}},
+         kPart,
+         {"abcdbcde", "fghighij", "klmnlmno", "pqrsqrst", "uvwxvwxy"}},
+        {"vertical strip",
+         {{0, 1}, {}, {0, 4}, {}, {}},
+         kPart,
+         {"abcde", "fghij", "klmno", "pqrst", "fghij", "klmno", "uvwxy"}},
+        {"nine pieces",
+         {{1, 1}, {4, 1}, {1, 4}, {4, 4}, {1, 1, 4, 4}},
+         kPart,
+         {"abcdbcde", "fghighij", "klmnlmno", "pqrsqrst", "fghighij", "klmnlmno", "uvwxvwxy"}},
+        {"no part", {}, QRect(), {}},
+    };
+    for (const Case& c : cases) {
+        QImage B(3, 3, QImage::Format_RGB32);
+        PaintPartAtSize(PartLookOf(c.record), B, FramePicture(), c.part, 8, 7, true);
+        EXPECT_EQ(Text(B), c.expected) << c.name;
+    }
+}
+
+TEST(PartAtSize, EmptyClientRectangleKeepsItsPlace)
+{
+    EXPECT_EQ(ExactRect({3, 4, 3, 9}), QRect(3, 4, 0, 5));
+    EXPECT_EQ(PartGeometry({1, 2}, {3, 4}, {5, 6}, {7, 8}, {2, 2, 1, 1}).ClRect, QRect(2, 2, -1, -1));
 }
 
 } // namespace

@@ -8,7 +8,8 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QFont PixelFont(int pixels)
 {
@@ -109,8 +110,8 @@ TEST(GlyphLayout, PlacesGlyphAndCaptionForEveryLayout)
         {"no glyph ignores the spacing", blGlyphLeft, -1, {0, 0}, {{30, 15}, {30, 9}}},
     };
     for (const Case& c : cases) {
-        const TbsGlyphCaptionPlace p = PlaceGlyphAndCaption(QRect(0, 0, 100, 30), c.glyph, {40, 12}, c.layout,
-                                                            c.margin, 4);
+        const TbsGlyphCaptionPlace p =
+            PlaceGlyphAndCaption(QRect(0, 0, 100, 30), c.glyph, {40, 12}, c.layout, c.margin, 4);
         EXPECT_EQ(p.Glyph, c.expected.Glyph) << c.name;
         EXPECT_EQ(p.Caption, c.expected.Caption) << c.name;
     }
@@ -122,7 +123,8 @@ TEST(GlyphLayout, CaptionIsMeasuredBesideOrBelowTheGlyph)
     const QString text = QStringLiteral("one two three four five six");
     const QRect r(0, 0, 80, 60);
     const QSize beside = MeasureCaption(fm, text, r, {30, 10}, blGlyphLeft);
-    EXPECT_EQ(beside, fm.boundingRect(QRect(0, 0, 50, 60), Qt::TextWordWrap | Qt::TextExpandTabs, text).size());
+    EXPECT_EQ(beside,
+              fm.boundingRect(QRect(0, 0, 50, 60), Qt::TextWordWrap | Qt::TextExpandTabs, text).size());
     EXPECT_EQ(MeasureCaption(fm, text, r, {30, 10}, blGlyphTop),
               fm.boundingRect(QRect(0, 0, 80, 50), Qt::TextWordWrap | Qt::TextExpandTabs, text).size());
     EXPECT_EQ(MeasureCaption(fm, QString(), r, {30, 10}, blGlyphTop), QSize(0, 0));
@@ -173,11 +175,13 @@ TEST(GlyphLayout, MarkerAloneFillsTheInsetClient)
         QPainter painter(&canvas);
         TbsButtonGlyph none;
         none.NumGlyphs = c.numGlyphs;
-        DrawGlyphAndCaption(painter, canvas.rect(), -1, 0, blGlyphLeft, QString(), none, c.pressed, {0x00FFFFFF, true});
+        DrawGlyphAndCaption(painter, canvas.rect(), -1, 0, blGlyphLeft, QString(), none, c.pressed,
+                            {0x00FFFFFF, true});
         painter.end();
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 10; ++x)
-                EXPECT_EQ(canvas.pixel(x, y) == 0xFFFFFFFF, c.filled.contains(x, y)) << c.name << " " << x << "," << y;
+                EXPECT_EQ(canvas.pixel(x, y) == 0xFFFFFFFF, c.filled.contains(x, y))
+                    << c.name << " " << x << "," << y;
     }
 }
 

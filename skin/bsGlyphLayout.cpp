@@ -1,5 +1,5 @@
 // Placement and drawing of a button's glyph and caption.
-#include "bsButtonGlyph.h"
+#include "bsGlyphLayout.h"
 
 #include "bsColors.h"
 #include "bsPaintParts.h"
@@ -56,8 +56,8 @@ TbsGlyphCaptionPlace PlaceGlyphAndCaption(const QRect& R, const QSize& AGlyph, c
     return p;
 }
 
-QSize MeasureCaption(const QFontMetrics& AMetrics, const QString& ACaption, const QRect& R, const QSize& AGlyph,
-                     TbsButtonLayout ALayout)
+QSize MeasureCaption(const QFontMetrics& AMetrics, const QString& ACaption, const QRect& R,
+                     const QSize& AGlyph, TbsButtonLayout ALayout)
 {
     if (ACaption.isEmpty())
         return QSize(0, 0);
@@ -91,8 +91,9 @@ void DrawGlyphAndCaption(QPainter& C, const QRect& R, int AMargin, int ASpacing,
     if (hasGlyph && AGlyph.FromStrip())
         DrawStripFrame(C, place.Glyph.x(), place.Glyph.y(), AGlyph.GlyphNum, AGlyph.NumGlyphs, AGlyph.Strip);
     else if (hasGlyph)
-        C.drawPixmap(place.Glyph, AGlyph.Enabled ? AGlyph.Image
-                                                 : QIcon(AGlyph.Image).pixmap(AGlyph.Image.size(), QIcon::Disabled));
+        C.drawPixmap(place.Glyph, AGlyph.Enabled
+                                      ? AGlyph.Image
+                                      : QIcon(AGlyph.Image).pixmap(AGlyph.Image.size(), QIcon::Disabled));
 
     const QRect textRect(place.Caption, caption);
     if (!ACaption.isEmpty()) {
@@ -108,7 +109,8 @@ void DrawGlyphAndCaption(QPainter& C, const QRect& R, int AMargin, int ASpacing,
     if (hasGlyph) {
         C.fillRect(QRect(place.Glyph.x(), place.Glyph.y() + glyph.height() - 2, glyph.width(), 3), color);
     } else if (!ACaption.isEmpty()) {
-        C.fillRect(QRect(textRect.left(), textRect.top() + textRect.height() - 1, textRect.width(), 3), color);
+        C.fillRect(QRect(textRect.left(), textRect.top() + textRect.height() - 1, textRect.width(), 3),
+                   color);
     } else {
         const bool strip = APressed && AGlyph.StripButton();
         C.fillRect(R.adjusted(2, strip ? 5 : 4, -2, strip ? -3 : -4), color);

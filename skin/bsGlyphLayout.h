@@ -26,8 +26,8 @@ TbsGlyphCaptionPlace PlaceGlyphAndCaption(const QRect& R, const QSize& AGlyph, c
 
 // The caption's size with word wrap in R less the glyph's width (left and right layouts) or
 // height (top and bottom layouts); 0 x 0 for an empty caption.
-QSize MeasureCaption(const QFontMetrics& AMetrics, const QString& ACaption, const QRect& R, const QSize& AGlyph,
-                     TbsButtonLayout ALayout);
+QSize MeasureCaption(const QFontMetrics& AMetrics, const QString& ACaption, const QRect& R,
+                     const QSize& AGlyph, TbsButtonLayout ALayout);
 
 // A button's glyph: an image-list image drawn enabled or disabled, or state GlyphNum (from 1) of a
 // bitmap strip of NumGlyphs states side by side. NumGlyphs > 0 makes the button a strip button
