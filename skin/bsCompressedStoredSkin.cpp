@@ -2,6 +2,7 @@
 #include "bsCompressedStoredSkin.h"
 
 #include "bsBmpImageInfo.h"
+#include "bsSkinData.h"
 #include "bsSkinValues.h"
 #include "bsStreamIO.h"
 #include "bszlibcompress.h"
@@ -78,6 +79,11 @@ QByteArray TbsCompressedStoredSkin::DeCompressed() const { return DecompressByte
 void TbsCompressedStoredSkin::LoadFromPackage(const TbsSkinPackage& APackage)
 {
     FCompressedStream = CompressBytes(WriteSkinPackage(APackage));
+}
+
+void TbsCompressedStoredSkin::LoadFromSkinData(const TbsSkinData& ASkinData)
+{
+    LoadFromPackage(ASkinData.SkinPackage());
 }
 
 void TbsCompressedStoredSkin::LoadFromIniFile(const QString& AFileName)

@@ -9,6 +9,7 @@
 #include <QString>
 
 class QIODevice;
+class TbsSkinData;
 
 // The first of the sections a skin description must have ("VERSION", "PICTURES", "FORMINFO",
 // "SKINOBJECTS", "SKINCONTROLS") that ini lacks; empty when it has them all.
@@ -38,6 +39,9 @@ public:
 
     // Replaces the compressed form with the given package, written and compressed.
     void LoadFromPackage(const TbsSkinPackage& APackage);
+    // Replaces the compressed form with a package built from a loaded repository: its pictures as
+    // they are and the description it writes (TbsSkinData::SkinPackage).
+    void LoadFromSkinData(const TbsSkinData& ASkinData);
     // Replaces the compressed form with a package built from the skin folder whose ini file is
     // AFileName. Does nothing when a required section is missing; a bitmap that cannot be read
     // raises (EFOpenError, EInvalidGraphic) after the compressed form was cleared.

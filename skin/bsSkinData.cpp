@@ -292,7 +292,7 @@ void TbsSkinData::StoreToDisk(const QString& AFileName) const
 void TbsSkinData::SaveToCompressedFile(const QString& FileName) const
 {
     TbsCompressedStoredSkin storedSkin;
-    storedSkin.LoadFromPackage(SkinPackage());
+    storedSkin.LoadFromSkinData(*this);
     storedSkin.SaveToCompressFile(FileName);
 }
 

@@ -63,15 +63,21 @@ TEST(SkinRoundTrip, AWrittenSkinFolderReadsBackEqualAndWritesTheSameText)
     EXPECT_EQ(ReadWholeFile(second.filePath("palette.bmp")), ReadWholeFile(TestSkinIni().replace("skin.ini", "palette.bmp")));
 }
 
-TEST(SkinRoundTrip, AWrittenSknFileReadsBackEqual)
+TEST(SkinRoundTrip, AStoredSkinAndASknFileBuiltFromTheRepositoryReadBackEqual)
 {
     QTemporaryDir dir;
     TbsSkinData original;
     original.LoadFromFile(TestSkinIni());
+    TbsCompressedStoredSkin storedSkin;
+    storedSkin.LoadFromSkinData(original);
+    TbsSkinData fromStored;
+    fromStored.LoadCompressedStoredSkin(&storedSkin);
+    ExpectSameSkin(original, fromStored);
+
     original.SaveToCompressedFile(dir.filePath("skin.skn"));
-    TbsSkinData reread;
-    reread.LoadFromCompressedFile(dir.filePath("skin.skn"));
-    ExpectSameSkin(original, reread);
+    TbsSkinData fromFile;
+    fromFile.LoadFromCompressedFile(dir.filePath("skin.skn"));
+    ExpectSameSkin(original, fromFile);
 }
 
 TEST(SkinRoundTrip, TheWrittenDescriptionFollowsTheSectionAndKeyOrder)
