@@ -1,6 +1,7 @@
-// The skinned text controls: edits, memo and combo box.
+// The skinned text controls and boxes: edits, memo, combo box and tree view.
 #pragma once
 
 #include "bsSkinComboBox.h"
 #include "bsSkinEdit.h"
 #include "bsSkinMemo.h"
+#include "bsSkinTreeView.h"

@@ -1,0 +1,8 @@
+// The group box: the panel with the "groupbox" object and its caption bar on.
+#include "bsSkinGroupBox.h"
+
+TbsSkinGroupBox::TbsSkinGroupBox(QWidget* parent) : TbsSkinPanel(parent)
+{
+    FSkinDataName = QStringLiteral("groupbox");
+    SetCaptionMode(true);
+}

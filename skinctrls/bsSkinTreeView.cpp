@@ -1,0 +1,347 @@
+// Skinned tree view: node list, selection, the default look's lines and buttons, click and menu.
+#include "bsSkinTreeView.h"
+
+#include "TApplication.h"
+#include "TImageList.h"
+#include "TPopupMenu.h"
+#include "bsDefaultLook.h"
+#include "bsSkinControl.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QPainter>
+
+namespace
+{
+
+// Dotted lines as the platform draws tree lines: every other pixel, in step across lines so that
+// they meet.
+void DottedHLine(QPainter* painter, int x1, int x2, int y)
+{
+    for (int x = x1; x <= x2; ++x)
+        if (((x + y) & 1) == 0)
+            painter->drawPoint(x, y);
+}
+
+void DottedVLine(QPainter* painter, int x, int y1, int y2)
+{
+    for (int y = y1; y <= y2; ++y)
+        if (((x + y) & 1) == 0)
+            painter->drawPoint(x, y);
+}
+
+bool HasNextSibling(const QTreeWidgetItem* item, const QTreeWidget* tree)
+{
+    const QTreeWidgetItem* parent = item->parent();
+    auto* self = const_cast<QTreeWidgetItem*>(item);
+    const int index = parent ? parent->indexOfChild(self) : tree->indexOfTopLevelItem(self);
+    const int count = parent ? parent->childCount() : tree->topLevelItemCount();
+    return index + 1 < count;
+}
+
+} // namespace
+
+int TTreeNode::Level() const
+{
+    int level = 0;
+    for (const QTreeWidgetItem* p = parent(); p; p = p->parent())
+        ++level;
+    return level;
+}
+
+void TTreeNode::Expand(bool recurse)
+{
+    setExpanded(true);
+    if (recurse)
+        for (int i = 0; i < childCount(); ++i)
+            Item(i)->Expand(true);
+}
+
+void TTreeNode::Collapse(bool recurse)
+{
+    setExpanded(false);
+    if (recurse)
+        for (int i = 0; i < childCount(); ++i)
+            Item(i)->Collapse(true);
+}
+
+int TTreeNodes::Count() const
+{
+    int count = 0;
+    for (QTreeWidgetItemIterator it(FOwner); *it; ++it)
+        ++count;
+    return count;
+}
+
+void TTreeNodes::Clear()
+{
+    FOwner->clear();
+}
+
+TTreeNode* TTreeNodes::AddChildObject(TTreeNode* parent, const QString& text, std::any data)
+{
+    auto* node = new TTreeNode;
+    node->SetText(text);
+    node->Data = std::move(data);
+    if (parent)
+        parent->addChild(node);
+    else
+        FOwner->addTopLevelItem(node);
+    return node;
+}
+
+TTreeNode* TTreeNodes::TopItem(int index) const
+{
+    return static_cast<TTreeNode*>(FOwner->topLevelItem(index));
+}
+
+int TTreeNodes::TopCount() const
+{
+    return FOwner->topLevelItemCount();
+}
+
+void TTreeNodes::BeginUpdate()
+{
+    if (FUpdateCount++ == 0)
+        FOwner->setUpdatesEnabled(false);
+}
+
+void TTreeNodes::EndUpdate()
+{
+    if (FUpdateCount > 0 && --FUpdateCount == 0)
+        FOwner->setUpdatesEnabled(true);
+}
+
+TbsSkinCustomTreeView::TbsSkinCustomTreeView(QWidget* parent)
+    : QTreeWidget(parent), FItems(this), FSkinDataName(QStringLiteral("treeview")),
+      FItemSkinDataName(QStringLiteral("listbox")), FCheckSkinDataName(QStringLiteral("checkbox")),
+      FDefaultFont(DefaultControlFont()), FDefaultColor(SysWindow())
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    setExpandsOnDoubleClick(true);
+    setIndentation(19);
+    ChangeSkinData();
+}
+
+TbsSkinCustomTreeView::~TbsSkinCustomTreeView() = default;
+
+TTreeNode* TbsSkinCustomTreeView::Selected() const
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : static_cast<TTreeNode*>(selected.first());
+}
+
+void TbsSkinCustomTreeView::SetSelected(TTreeNode* node)
+{
+    if (!node) {
+        clearSelection();
+        setCurrentItem(nullptr);
+        return;
+    }
+    setCurrentItem(node);
+    node->setSelected(true);
+}
+
+void TbsSkinCustomTreeView::FullExpand()
+{
+    for (int i = 0; i < FItems.TopCount(); ++i)
+        FItems.TopItem(i)->Expand(true);
+}
+
+void TbsSkinCustomTreeView::FullCollapse()
+{
+    for (int i = 0; i < FItems.TopCount(); ++i)
+        FItems.TopItem(i)->Collapse(true);
+}
+
+void TbsSkinCustomTreeView::SetHideSelection(bool value)
+{
+    FHideSelection = value;
+    ApplyColours();
+}
+
+void TbsSkinCustomTreeView::SetShowLines(bool value)
+{
+    FShowLines = value;
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::SetShowButtons(bool value)
+{
+    FShowButtons = value;
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::SetSkinData(TbsSkinData* value)
+{
+    FSD = value;
+    ChangeSkinData();
+}
+
+void TbsSkinCustomTreeView::SetDefaultFont(const QFont& font)
+{
+    FDefaultFont = font;
+    if (FIndex == -1)
+        setFont(FDefaultFont);
+}
+
+void TbsSkinCustomTreeView::SetDefaultColor(const QColor& color)
+{
+    FDefaultColor = color;
+    if (FIndex == -1)
+        ApplyColours();
+}
+
+void TbsSkinCustomTreeView::SetButtonSize(int value)
+{
+    if (value > 0)
+        FButtonSize = value;
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::SetButtonImageList(const TImageList* images)
+{
+    FButtonImageList = images;
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::SetButtonExpandImageIndex(int index)
+{
+    FButtonExpandImageIndex = index;
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::SetButtonNoExpandImageIndex(int index)
+{
+    FButtonNoExpandImageIndex = index;
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::GetSkinData()
+{
+    FIndex = FindSkinControlIndex(FSD, FSkinDataName);
+}
+
+void TbsSkinCustomTreeView::ChangeSkinData()
+{
+    GetSkinData();
+    // The skin look comes with the tree's skin record; until then every tree draws its default look.
+    setFont(FDefaultFont);
+    FLineColor = QColor(128, 128, 128);
+    FButtonColor = FLineColor;
+    ApplyColours();
+}
+
+void TbsSkinCustomTreeView::ApplyColours()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, FDefaultColor);
+    p.setColor(QPalette::Text, SysWindowText());
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const bool shown = group == QPalette::Active || !FHideSelection;
+        p.setColor(group, QPalette::Highlight,
+                   group == QPalette::Active ? SysHighlight()
+                   : shown                   ? SysBtnFace()
+                                             : FDefaultColor);
+        p.setColor(group, QPalette::HighlightedText,
+                   group == QPalette::Active ? SysHighlightText() : SysWindowText());
+    }
+    setPalette(p);
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::DrawExpandButton(QPainter* painter, const QPoint& centre, bool expanded) const
+{
+    if (FButtonImageList) {
+        const int index = expanded ? FButtonExpandImageIndex : FButtonNoExpandImageIndex;
+        FButtonImageList->Draw(*painter, centre.x() - FButtonImageList->Width() / 2,
+                               centre.y() - FButtonImageList->Height() / 2, index);
+        return;
+    }
+    // A square of side 2 x ButtonSize - 1, so that it has a middle pixel for the bars.
+    const int half = FButtonSize - 1;
+    const QRect box(centre.x() - half, centre.y() - half, 2 * half + 1, 2 * half + 1);
+    painter->fillRect(box, palette().color(QPalette::Base));
+    DrawFrame(*painter, box, FButtonColor);
+    painter->setPen(palette().color(QPalette::Text));
+    const int bar = half - 2;
+    painter->drawLine(centre.x() - bar, centre.y(), centre.x() + bar, centre.y());
+    if (!expanded)
+        painter->drawLine(centre.x(), centre.y() - bar, centre.x(), centre.y() + bar);
+}
+
+void TbsSkinCustomTreeView::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const
+{
+    const QTreeWidgetItem* item = itemFromIndex(index);
+    if (!item)
+        return;
+    painter->save();
+    painter->fillRect(rect, palette().color(QPalette::Base));
+    const int indent = indentation();
+    const int levels = static_cast<const TTreeNode*>(item)->Level();
+    const int top = rect.top(), bottom = rect.bottom(), middle = rect.top() + rect.height() / 2;
+    auto columnCentre = [&](int level) { return rect.left() + level * indent + indent / 2; };
+    if (FShowLines) {
+        painter->setPen(FLineColor);
+        // Ancestors that have a later sibling carry a line down past this row.
+        const QTreeWidgetItem* ancestor = item->parent();
+        for (int level = levels - 1; level >= 0 && ancestor; --level, ancestor = ancestor->parent())
+            if (HasNextSibling(ancestor, this))
+                DottedVLine(painter, columnCentre(level), top, bottom);
+        const int x = columnCentre(levels);
+        const bool first = !item->parent() && indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)) == 0;
+        DottedVLine(painter, x, first ? middle : top, HasNextSibling(item, this) ? bottom : middle);
+        DottedHLine(painter, x, rect.left() + (levels + 1) * indent - 1, middle);
+    }
+    if (FShowButtons && item->childCount() > 0)
+        DrawExpandButton(painter, QPoint(columnCentre(levels), middle), item->isExpanded());
+    painter->restore();
+}
+
+void TbsSkinCustomTreeView::mousePressEvent(QMouseEvent* event)
+{
+    // A right click opens the menu for the selected node; it does not select another one.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void TbsSkinCustomTreeView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        FireEvent(OnClick);
+}
+
+void TbsSkinCustomTreeView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!FPopupMenu) {
+        QTreeWidget::contextMenuEvent(event);
+        return;
+    }
+    event->accept();
+    FPopupMenu->Popup(event->globalPos().x(), event->globalPos().y());
+}
+
+void TbsSkinCustomTreeView::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void TbsSkinCustomTreeView::focusOutEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update();
+}
