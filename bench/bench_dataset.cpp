@@ -80,6 +80,7 @@ QString MakeDatabase(const QTemporaryDir& dir)
     const QString path = dir.filePath(QStringLiteral("big.mdb"));
     const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/mkdb");
     std::printf("creating %s with %s --people 100000 ...\n", qPrintable(path), qPrintable(tool));
+    std::fflush(stdout);
     QElapsedTimer timer;
     timer.start();
     if (QProcess::execute(tool, {QStringLiteral("--people"), QStringLiteral("100000"), path}) != 0) {
