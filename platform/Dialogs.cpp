@@ -31,17 +31,6 @@ TModalResult ShowPlatformDialog(TDialogKind kind, const QString& caption, const 
 
 } // namespace
 
-int TMsgDlgButtons::Count() const { return static_cast<int>(InOrder().size()); }
-
-std::vector<TMsgDlgBtn> TMsgDlgButtons::InOrder() const
-{
-    std::vector<TMsgDlgBtn> kinds;
-    for (int b = mbYes; b <= mbClose; ++b)
-        if (Contains(static_cast<TMsgDlgBtn>(b)))
-            kinds.push_back(static_cast<TMsgDlgBtn>(b));
-    return kinds;
-}
-
 TModalResult ModalResultOf(TMsgDlgBtn button) { return ButtonKinds[button].Result; }
 
 QString DefaultButtonCaption(TMsgDlgBtn button) { return QString::fromLatin1(ButtonKinds[button].Caption); }

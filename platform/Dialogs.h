@@ -2,9 +2,9 @@
 // message box and standard message dialog, and the modal loop of dialogs the system builds itself.
 #pragma once
 
+#include "TSet.h"
+
 #include <QString>
-#include <initializer_list>
-#include <vector>
 
 class QDialog;
 
@@ -13,25 +13,8 @@ enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom }
 // Button kinds, in the order in which a dialog lays them out.
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
 
-// A set of button kinds.
-class TMsgDlgButtons {
-public:
-    constexpr TMsgDlgButtons() = default;
-    constexpr TMsgDlgButtons(std::initializer_list<TMsgDlgBtn> buttons)
-    {
-        for (TMsgDlgBtn b : buttons)
-            FBits |= 1u << b;
-    }
-    constexpr bool Contains(TMsgDlgBtn b) const { return (FBits >> b) & 1u; }
-    constexpr bool Empty() const { return FBits == 0; }
-    constexpr bool operator==(const TMsgDlgButtons&) const = default;
-    int Count() const;
-    // The kinds of the set in layout order.
-    std::vector<TMsgDlgBtn> InOrder() const;
-
-private:
-    unsigned FBits = 0;
-};
+// A set of button kinds; Members() lists them in layout order.
+using TMsgDlgButtons = TSet<TMsgDlgBtn, mbClose>;
 
 // The answer of a modal dialog: the modal result of the button pressed; mrCancel when the dialog
 // was closed otherwise.

@@ -23,12 +23,14 @@ void TApplication::SetTitle(const QString& title) { QGuiApplication::setApplicat
 
 void TApplication::FormCreated(TForm* form)
 {
+    FForms.append(form);
     if (!FMainForm)
         FMainForm = form;
 }
 
 void TApplication::FormDestroyed(TForm* form)
 {
+    FForms.removeAll(form);
     if (FMainForm == form)
         FMainForm = nullptr;
 }

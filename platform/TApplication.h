@@ -2,6 +2,7 @@
 // place where a failure that no handler caught is shown.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <exception>
@@ -21,6 +22,8 @@ public:
 
     // The first window created; closing it ends the program.
     TForm* MainForm() const { return FMainForm; }
+    // Every window alive, in the order of creation.
+    const QList<TForm*>& Forms() const { return FForms; }
     // Called by every window as it is created; the first one becomes the main window.
     void FormCreated(TForm* form);
     void FormDestroyed(TForm* form);
@@ -36,6 +39,7 @@ public:
 
 private:
     TForm* FMainForm = nullptr;
+    QList<TForm*> FForms;
     bool FTerminated = false;
 };
 

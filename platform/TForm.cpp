@@ -36,8 +36,10 @@ void TForm::SetFrameMargins(const QMargins& margins)
 
 void TForm::Show()
 {
+    // A window that appears comes up in front; one already visible is brought there.
+    if (isVisible())
+        raise();
     show();
-    raise();
     activateWindow();
 }
 

@@ -54,7 +54,7 @@ TModalResult TQtDialogs::Show(const TDialogRequest& request)
 {
     QMessageBox box(IconOf(request), request.Caption, request.Text);
     std::map<const QAbstractButton*, TModalResult> results;
-    for (TMsgDlgBtn kind : request.Buttons.InOrder()) {
+    for (TMsgDlgBtn kind : request.Buttons.Members()) {
         QString caption = DefaultButtonCaption(kind);
         results[box.addButton(caption, RoleOf(kind))] = ModalResultOf(kind);
     }

@@ -18,6 +18,8 @@ QStringList TDialogRecorder::Texts() const
 TModalResult TDialogRecorder::Answer(const TDialogRequest& request)
 {
     FShown.push_back(request);
+    if (OnShown)
+        OnShown(request);
     if (!FAnswers.empty()) {
         TModalResult result = FAnswers.front();
         FAnswers.pop_front();
@@ -25,7 +27,7 @@ TModalResult TDialogRecorder::Answer(const TDialogRequest& request)
     }
     if (request.Buttons.Contains(mbOK))
         return mrOk;
-    std::vector<TMsgDlgBtn> buttons = request.Buttons.InOrder();
+    std::vector<TMsgDlgBtn> buttons = request.Buttons.Members();
     return buttons.empty() ? mrCancel : ModalResultOf(buttons.front());
 }
 

@@ -24,6 +24,8 @@ public:
     QStringList Texts() const;
     void Clear() { FShown.clear(); }
 
+    // Called with every dialog as it is shown, before it is answered.
+    std::function<void(const TDialogRequest&)> OnShown;
     // Called with every dialog the system built itself, before it is answered, so that a test can
     // look at its controls.
     std::function<void(QDialog&)> OnDialog;
