@@ -16,7 +16,7 @@
 TbsCustomEdit::TbsCustomEdit(QWidget* parent) : QLineEdit(parent)
 {
     setAcceptDrops(false);
-    connect(this, &QLineEdit::textEdited, this, [this] { FireEvent(OnChange); });
+    connect(this, &QLineEdit::textEdited, this, [this] { Change(); });
 }
 
 bool TbsCustomEdit::AllowChange()
@@ -29,6 +29,8 @@ bool TbsCustomEdit::AllowChange()
 void TbsCustomEdit::DoEnter() { FireEvent(OnEnter); }
 
 void TbsCustomEdit::DoExit() { FireEvent(OnExit); }
+
+void TbsCustomEdit::Change() { FireEvent(OnChange); }
 
 void TbsCustomEdit::keyPressEvent(QKeyEvent* event)
 {

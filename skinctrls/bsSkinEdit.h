@@ -34,6 +34,8 @@ protected:
     // The focus came from, or went to, another control of the window.
     virtual void DoEnter();
     virtual void DoExit();
+    // The user changed the text.
+    virtual void Change();
 
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -25,7 +25,7 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     setFont(FDefaultFont);
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (!FSettingText && (removed || added))
-            FireEvent(OnChange);
+            Change();
     });
 }
 
@@ -71,6 +71,8 @@ bool TbsSkinMemo::AllowChange()
 void TbsSkinMemo::DoEnter() { FireEvent(OnEnter); }
 
 void TbsSkinMemo::DoExit() { FireEvent(OnExit); }
+
+void TbsSkinMemo::Change() { FireEvent(OnChange); }
 
 bool TbsSkinMemo::event(QEvent* event)
 {

@@ -45,6 +45,8 @@ protected:
     bool AllowChange();
     virtual void DoEnter();
     virtual void DoExit();
+    // The user changed the text.
+    virtual void Change();
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
