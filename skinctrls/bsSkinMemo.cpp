@@ -21,6 +21,8 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     setViewportMargins(3, 2, 4, 2);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves to the next control, as in the single-line edits.
+    setTabChangesFocus(true);
     setAcceptDrops(false);
     setFont(FDefaultFont);
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
