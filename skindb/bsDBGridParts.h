@@ -1,0 +1,91 @@
+// The parts of the data grid: its table model over the data set, its view, its data link, its
+// in-place editor and its indicator pictures.
+#pragma once
+
+#include "TDataLink.h"
+#include "bsSkinEdit.h"
+
+#include <QAbstractTableModel>
+#include <QPixmap>
+#include <QTableView>
+
+class TbsSkinCustomDBGrid;
+class TQuery;
+
+// Indicator pictures: 0 current record, 1 being edited, 2 being inserted, 3 a selected record,
+// 4 the current record when it is also selected.
+QPixmap DBGridIndicator(int index);
+
+// Rows and columns of the data set as the view shows them; the grid tells it when they change.
+class TbsDBGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TbsDBGridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    void SetDataSet(TQuery* dataSet) { FDataSet = dataSet; }
+    // Brings the row and column counts in line with the data set and repaints every row.
+    // Answers whether the columns changed (the view then needs its layout again).
+    bool Refresh();
+    void RefreshRow(int row);
+    void RefreshIndicators();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    TQuery* FDataSet = nullptr;
+    int FRows = 0;
+    int FColumns = 0;
+};
+
+// The table view inside the grid; mouse and keys go to the grid, which moves the data set.
+class TbsDBGridView : public QTableView {
+    Q_OBJECT
+public:
+    TbsDBGridView(TbsSkinCustomDBGrid* grid);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    TbsSkinCustomDBGrid* FGrid;
+};
+
+class TbsGridDataLink : public TDataLink {
+public:
+    explicit TbsGridDataLink(TbsSkinCustomDBGrid* grid) : FGrid(grid) {}
+
+    void ActiveChanged() override;
+    void DataSetChanged() override;
+    void DataSetScrolled(int distance) override;
+    void RecordChanged(TField* field) override;
+    void EditingChanged() override;
+    void UpdateData() override;
+    void LayoutChanged() override;
+
+private:
+    TbsSkinCustomDBGrid* FGrid;
+};
+
+// The editor over the current cell. Keys that move between cells and records go to the grid.
+class TDBGridInplaceEdit : public TbsCustomEdit {
+    Q_OBJECT
+public:
+    TDBGridInplaceEdit(TbsSkinCustomDBGrid* grid, QWidget* parent);
+
+protected:
+    bool CanChangeText() override;
+    void Change() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab move between the grid's columns.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    TbsSkinCustomDBGrid* FGrid;
+};
