@@ -1,0 +1,18 @@
+// The shared settings of the record lists.
+#include "ControlFactory.h"
+
+#include "bsDBGrids.h"
+#include "bsDefaultLook.h"
+
+void SetUpRecordGrid(TbsSkinDBGrid& grid, TDataSource* source, TbsSkinData* skin)
+{
+    grid.SetDataSource(source);
+    grid.SetDefaultRowHeight(17);
+    grid.SetUseSkinCellHeight(true);
+    grid.SetGridLineColor(SysBtnFace());
+    grid.SetMouseWheelSupport(false);
+    QFont titleFont(QStringLiteral("Tahoma"));
+    titleFont.setPointSize(8);
+    grid.SetTitleFont(titleFont);
+    grid.SetSkinData(skin);
+}

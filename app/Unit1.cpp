@@ -1,0 +1,130 @@
+// The login window: its controls, the account list and the login check.
+#include "Unit1.h"
+
+#include "Dialogs.h"
+#include "TApplication.h"
+#include "TQuery.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "bsMessages.h"
+#include "bsSkinBoxCtrls.h"
+#include "bsSkinCtrls.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// Bound parameters send a null string as a null value, which equals nothing; an empty password
+// must be compared as empty text.
+QString AsText(const QString& value) { return value.isNull() ? QStringLiteral("") : value; }
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : TForm(parent)
+{
+    Form1 = this;
+    setObjectName(QStringLiteral("Form1"));
+    SetCaption(QStringLiteral("人事管理系统 - 登录"));
+    SetClientSize(327, 203);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(8);
+    setFont(tahoma);
+
+    bsSkinMessage1 = new TbsSkinMessage(this);
+    bsSkinMessage1->setObjectName(QStringLiteral("bsSkinMessage1"));
+    QFont messageFont(QStringLiteral("Tahoma"));
+    messageFont.setPixelSize(13);
+    bsSkinMessage1->DefaultFont = messageFont;
+    bsSkinMessage1->DefaultButtonFont = messageFont;
+
+    QWidget* client = ClientWidget();
+    bsSkinStdLabel1 = new TbsSkinStdLabel(client);
+    bsSkinStdLabel1->setObjectName(QStringLiteral("bsSkinStdLabel1"));
+    bsSkinStdLabel1->SetCaption(QStringLiteral("欢迎登录人事管理系统    "));
+    bsSkinStdLabel1->move(96, 24);
+    bsSkinStdLabel2 = new TbsSkinStdLabel(client);
+    bsSkinStdLabel2->setObjectName(QStringLiteral("bsSkinStdLabel2"));
+    bsSkinStdLabel2->SetCaption(QStringLiteral("用户名：   "));
+    bsSkinStdLabel2->move(48, 68);
+    bsSkinStdLabel3 = new TbsSkinStdLabel(client);
+    bsSkinStdLabel3->setObjectName(QStringLiteral("bsSkinStdLabel3"));
+    bsSkinStdLabel3->SetCaption(QStringLiteral("密码：   "));
+    bsSkinStdLabel3->move(48, 104);
+
+    cmbUserName = new TbsSkinComboBox(client);
+    cmbUserName->setObjectName(QStringLiteral("cmbUserName"));
+    cmbUserName->SetStyle(bscbFixedStyle);
+    cmbUserName->SetAutoComplete(true);
+    cmbUserName->SetDropDownCount(8);
+    cmbUserName->SetListBoxDefaultItemHeight(20);
+    cmbUserName->setGeometry(120, 64, 160, 20);
+    cmbUserName->SetSkinData(bsSkinData1);
+
+    edtpassword = new TbsSkinEdit(client);
+    edtpassword->setObjectName(QStringLiteral("edtpassword"));
+    edtpassword->setGeometry(120, 100, 160, edtpassword->height());
+    edtpassword->SetSkinData(bsSkinData1);
+
+    btnOK = new TbsSkinSpeedButton(client);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->SetCaption(QStringLiteral("确定"));
+    btnOK->setGeometry(56, 148, 97, 33);
+    btnOK->SetSkinData(bsSkinData1);
+    btnOK->OnClick = [this] { btnOKClick(); };
+
+    btnCancel = new TbsSkinSpeedButton(client);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->SetCaption(QStringLiteral("退出"));
+    btnCancel->setGeometry(176, 148, 97, 33);
+    btnCancel->SetSkinData(bsSkinData1);
+    btnCancel->OnClick = [this] { btnCancelClick(); };
+
+    setTabOrder(cmbUserName, edtpassword);
+    cmbUserName->setFocus();
+
+    CallHandler([this] { FormCreate(); });
+}
+
+void TForm1::FormCreate()
+{
+    cmbUserName->ClearItems();
+    try {
+        TQuery query;
+        query.Connection = db->acPer;
+        query.SetSQL(QStringLiteral("select * from 管理员"));
+        query.Open();
+        if (query.RecordCount() == 0) {
+            MessageDlg(QStringLiteral("没有可以登陆的用户名"), mtError, {mbOK});
+            return;
+        }
+        for (query.First(); !query.Eof(); query.Next())
+            cmbUserName->AddItem(query.FieldByName(QStringLiteral("账号"))->AsString());
+        cmbUserName->SetItemIndex(0);
+    } catch (const std::exception&) {
+        MessageDlg(QStringLiteral("连接数据库出错!"), mtError, {mbOK});
+    }
+}
+
+void TForm1::btnOKClick()
+{
+    try {
+        TQuery query;
+        query.Connection = db->acPer;
+        query.SetSQL(QStringLiteral("select * from 管理员 where 账号=:UserName and 密码=:userpwd"));
+        query.ParamByName(QStringLiteral("UserName"))->Value = AsText(cmbUserName->Text());
+        query.ParamByName(QStringLiteral("userpwd"))->Value = AsText(edtpassword->Text());
+        query.Open();
+        if (query.RecordCount() > 0) {
+            edtpassword->SetText(QString());
+            query.Close();
+            Form3->Show();
+            Hide();
+        } else {
+            bsSkinMessage1->MessageDlg(QStringLiteral("请输入正确的用户名和密码"), mtError, {mbOK}, 0);
+        }
+    } catch (const std::exception&) {
+        bsSkinMessage1->MessageDlg(QStringLiteral("连接数据库出错!"), mtError, {mbOK}, 0);
+    }
+}
+
+void TForm1::btnCancelClick() { Close(); }

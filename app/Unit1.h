@@ -1,0 +1,44 @@
+// The login window: the account list, the password, and the way into the main window. It also
+// carries the components the whole program shares: the skin repository and the message dialog.
+#pragma once
+
+#include "TForm.h"
+
+class TbsCompressedStoredSkin;
+class TbsSkinComboBox;
+class TbsSkinData;
+class TbsSkinEdit;
+class TbsSkinMessage;
+class TbsSkinSpeedButton;
+class TbsSkinStdLabel;
+
+class TForm1 : public TForm {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // The program's one skin repository and the stored skin it loads. They are created first, before
+    // any control of any window, because every skinned control links to bsSkinData1. Until the
+    // skin package exists they stay empty and every control draws its default look.
+    TbsSkinData* bsSkinData1 = nullptr;
+    TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
+    // The skinned message dialog every window shows its messages with.
+    TbsSkinMessage* bsSkinMessage1;
+
+    TbsSkinStdLabel* bsSkinStdLabel1;
+    TbsSkinStdLabel* bsSkinStdLabel2;
+    TbsSkinStdLabel* bsSkinStdLabel3;
+    TbsSkinComboBox* cmbUserName;
+    TbsSkinEdit* edtpassword;
+    TbsSkinSpeedButton* btnOK;
+    TbsSkinSpeedButton* btnCancel;
+
+    // Fills the account list; runs once, while the window is created.
+    void FormCreate();
+    // Admits the operator when the account and the password match a row of 管理员.
+    void btnOKClick();
+    // Closes the login window, which ends the program.
+    void btnCancelClick();
+};
+
+extern TForm1* Form1;

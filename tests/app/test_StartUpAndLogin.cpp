@@ -1,0 +1,302 @@
+// The program end to end: start-up order and messages, login, logging out, and the end.
+#include "ProgramFixture.h"
+
+#include "TApplication.h"
+#include "TQuery.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "bsSkinBoxCtrls.h"
+#include "bsSkinCtrls.h"
+
+#include <QFile>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+QStringList FormNames()
+{
+    QStringList names;
+    for (TForm* form : Application->Forms())
+        names << form->objectName();
+    return names;
+}
+
+bool OnlyVisible(TForm* visible)
+{
+    for (TForm* form : Application->Forms())
+        if (form->isVisible() != (form == visible))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST_F(ProgramTest, StartsLoggedOutWithTheWindowsInStartUpOrderAndTheAccountsListed)
+{
+    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"), {QStringLiteral("张三"), QStringLiteral("1")});
+    Start();
+
+    EXPECT_EQ(FormNames(), QStringList({"Form1", "Form3", "Form6", "Form4", "Form5", "Form7", "Form8"}));
+    EXPECT_EQ(Application->MainForm(), Form1);
+    EXPECT_TRUE(OnlyVisible(Form1));
+    EXPECT_EQ(Form1->Caption(), QStringLiteral("人事管理系统 - 登录"));
+    EXPECT_EQ(Form1->ClientWidget()->size(), QSize(327, 203));
+    EXPECT_EQ(Form1->cmbUserName->Items(), QStringList({FAdmin.Name, QStringLiteral("张三")}));
+    EXPECT_EQ(Form1->cmbUserName->ItemIndex(), 0);
+    EXPECT_TRUE(FDialogs.Shown().empty());
+    // The shared queries stay closed until a window opens them.
+    for (TQuery* query : {db->ADOQuery1, db->ADOQuery7, db->ADOQuery8})
+        EXPECT_FALSE(query->Active());
+
+    struct Window {
+        TForm* Form;
+        const char* Caption;
+        QSize Client;
+    };
+    for (const Window& w : {Window{Form4, "档案管理", {835, 521}}, Window{Form5, "添加部门", {260, 99}},
+                            Window{Form6, "部门选择", {238, 362}}, Window{Form7, "待办事项", {840, 483}},
+                            Window{Form8, "用户管理", {394, 383}}, Window{Form3, "", {720, 432}}}) {
+        if (*w.Caption) {
+            EXPECT_EQ(w.Form->Caption(), QString::fromUtf8(w.Caption));
+        }
+        EXPECT_EQ(w.Form->ClientWidget()->size(), w.Client) << w.Form->objectName().toStdString();
+    }
+    EXPECT_TRUE(Form3->Caption().startsWith(QStringLiteral(" 人事信息管理系统  ")));
+}
+
+TEST_F(ProgramTest, WindowsOpenCentredOnTheScreen)
+{
+    Start();
+    Form7->Show();
+    const QRect screen = Form7->screen()->geometry();
+    // Within the few pixels of the platform's frame, whose size is known only once it is shown.
+    for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form7)}) {
+        EXPECT_LE((form->frameGeometry().center() - screen.center()).manhattanLength(), 8);
+    }
+}
+
+struct StartUpProblem {
+    const char* Name;
+    std::function<void(ProgramTest&)> Arrange;
+    const char* StartUpMessage;
+    const char* LoginMessage;
+};
+
+void PrintTo(const StartUpProblem& c, std::ostream* os) { *os << c.Name; }
+
+class StartUpProblemTest : public ProgramTest, public ::testing::WithParamInterface<StartUpProblem> {};
+
+// The message comes while the windows are created, before any is visible; the login window still
+// opens with an empty list, and every "确定" then fails with its own message.
+TEST_P(StartUpProblemTest, ShowsItsMessageBeforeAnyWindowAndStillOpensTheLoginWindow)
+{
+    GetParam().Arrange(*this);
+    bool windowVisible = false;
+    FDialogs.OnShown = [&](const TDialogRequest&) {
+        if (Application)
+            for (TForm* form : Application->Forms())
+                windowVisible = windowVisible || form->isVisible();
+    };
+    Start();
+    ASSERT_FALSE(FDialogs.Shown().empty());
+    const TDialogRequest& first = FDialogs.Shown().front();
+    EXPECT_EQ(first.Kind, TDialogKind::MessageDlg);
+    EXPECT_EQ(first.Text, QString::fromUtf8(GetParam().StartUpMessage));
+    EXPECT_EQ(first.DlgType, mtError);
+    EXPECT_EQ(first.Buttons, TMsgDlgButtons({mbOK}));
+    EXPECT_FALSE(windowVisible);
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(Form1->cmbUserName->Items().isEmpty());
+
+    FDialogs.Clear();
+    FDialogs.OnShown = nullptr;
+    Activate(Form1);
+    TypeInto(Form1->edtpassword, QStringLiteral("x"));
+    Click(Form1->btnOK);
+    ASSERT_EQ(FDialogs.Shown().size(), 1u);
+    EXPECT_EQ(FDialogs.Shown()[0].Kind, TDialogKind::SkinMessage);
+    EXPECT_EQ(FDialogs.Shown()[0].Text, QString::fromUtf8(GetParam().LoginMessage));
+    EXPECT_FALSE(Form3->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , StartUpProblemTest,
+    ::testing::Values(
+        StartUpProblem{"NoDatabaseFile", [](ProgramTest&) { QFile::remove(QStringLiteral("db.mdb")); },
+                       "连接数据库出错!", "连接数据库出错!"},
+        StartUpProblem{"NoAccount",
+                       [](ProgramTest& test) { test.Exec(QStringLiteral("delete from 管理员")); },
+                       "没有可以登陆的用户名", "请输入正确的用户名和密码"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ProgramTest, NoDatabaseFileIsNotCreatedByStartingTheProgram)
+{
+    QFile::remove(QStringLiteral("db.mdb"));
+    Start();
+    EXPECT_FALSE(QFile::exists(QStringLiteral("db.mdb")));
+}
+
+struct RefusedLogin {
+    const char* Name;
+    const char* StoredPassword; // nullptr: no value at all
+    const char* TypedPassword;
+};
+
+void PrintTo(const RefusedLogin& c, std::ostream* os) { *os << c.Name; }
+
+class RefusedLoginTest : public ProgramTest, public ::testing::WithParamInterface<RefusedLogin> {};
+
+TEST_P(RefusedLoginTest, ShowsTheSkinnedMessageAndKeepsTheChoiceAndThePassword)
+{
+    const RefusedLogin& c = GetParam();
+    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"),
+         {QStringLiteral("李四"), c.StoredPassword ? QVariant(QString::fromUtf8(c.StoredPassword)) : QVariant()});
+    Start();
+    LogIn(QStringLiteral("李四"), QString::fromUtf8(c.TypedPassword));
+
+    ASSERT_EQ(FDialogs.Shown().size(), 1u);
+    const TDialogRequest& shown = FDialogs.Shown()[0];
+    EXPECT_EQ(shown.Kind, TDialogKind::SkinMessage);
+    EXPECT_EQ(shown.Text, QStringLiteral("请输入正确的用户名和密码"));
+    EXPECT_EQ(shown.Caption, QStringLiteral("Error"));
+    EXPECT_EQ(shown.DlgType, mtError);
+    EXPECT_EQ(shown.Buttons, TMsgDlgButtons({mbOK}));
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_EQ(Form1->cmbUserName->Text(), QStringLiteral("李四"));
+    EXPECT_EQ(Form1->edtpassword->Text(), QString::fromUtf8(c.TypedPassword));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , RefusedLoginTest,
+    ::testing::Values(RefusedLogin{"WrongPassword", "secret", "secreT"},
+                      RefusedLogin{"NullPasswordAndEmptyEdit", nullptr, ""},
+                      RefusedLogin{"NullPasswordAndTypedText", nullptr, "x"},
+                      // Typed text reaches the engine only as a value, never as part of the statement.
+                      RefusedLogin{"QuoteInPassword", "secret", "' or '1'='1"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ProgramTest, MatchingAccountShowsTheMainWindowHidesTheLoginAndEmptiesThePassword)
+{
+    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"), {QStringLiteral("王'五"), QStringLiteral("")});
+    Start();
+    LogIn(FAdmin.Name, FAdmin.Password);
+    EXPECT_TRUE(FDialogs.Shown().empty());
+    EXPECT_TRUE(OnlyVisible(Form3));
+    EXPECT_TRUE(Form1->edtpassword->Text().isEmpty());
+
+    // An empty password is text like any other, and a quote in a name is just a character.
+    Click(Form3->bsSkinSpeedButton7);
+    LogIn(QStringLiteral("王'五"), QString());
+    EXPECT_TRUE(FDialogs.Shown().empty());
+    EXPECT_TRUE(Form3->isVisible());
+}
+
+TEST_F(ProgramTest, LoggingInAgainKeepsOpenRecordWindowsAndTheListAsItWasAtStartUp)
+{
+    Start();
+    LogIn(FAdmin.Name, FAdmin.Password);
+    Click(Form3->bsSkinSpeedButton3);
+    ASSERT_TRUE(Form7->isVisible());
+    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"), {QStringLiteral("新人"), QStringLiteral("1")});
+
+    Click(Form3->bsSkinSpeedButton7);
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_TRUE(Form7->isVisible());
+    EXPECT_TRUE(Form1->edtpassword->Text().isEmpty());
+    EXPECT_EQ(Form1->cmbUserName->Items(), QStringList({FAdmin.Name}));
+
+    LogIn(FAdmin.Name, FAdmin.Password);
+    EXPECT_TRUE(FDialogs.Shown().empty());
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_TRUE(Form7->isVisible());
+}
+
+TEST_F(ProgramTest, UnfinishedFunctionsAnswerWithAMessageAndChangeNoWindow)
+{
+    Start();
+    LogIn(FAdmin.Name, FAdmin.Password);
+    for (TbsSkinSpeedButton* button : {Form3->bsSkinSpeedButton1, Form3->bsSkinSpeedButton4}) {
+        FDialogs.Clear();
+        Click(button);
+        ASSERT_EQ(FDialogs.Shown().size(), 1u) << button->Caption().toStdString();
+        EXPECT_EQ(FDialogs.Shown()[0].Kind, TDialogKind::SkinMessage);
+        EXPECT_EQ(FDialogs.Shown()[0].Text, QStringLiteral("功能开发中"));
+        EXPECT_EQ(FDialogs.Shown()[0].DlgType, mtError);
+        EXPECT_EQ(FDialogs.Shown()[0].Buttons, TMsgDlgButtons({mbOK}));
+        EXPECT_TRUE(OnlyVisible(Form3));
+    }
+}
+
+TEST_F(ProgramTest, MainWindowButtonsOpenTheRecordWindows)
+{
+    Start();
+    LogIn(FAdmin.Name, FAdmin.Password);
+    Click(Form3->bsSkinSpeedButton3);
+    Click(Form3->bsSkinSpeedButton5);
+    Click(Form3->bsSkinSpeedButton2);
+    EXPECT_TRUE(Form7->isVisible());
+    EXPECT_TRUE(Form8->isVisible());
+    EXPECT_TRUE(Form4->isVisible());
+    EXPECT_TRUE(Form3->isVisible());
+    // Their frames only hide them.
+    for (TForm* form : {static_cast<TForm*>(Form4), static_cast<TForm*>(Form7), static_cast<TForm*>(Form8)}) {
+        form->close();
+        EXPECT_FALSE(form->isVisible());
+    }
+    EXPECT_FALSE(Application->Terminated());
+}
+
+struct Ending {
+    const char* Name;
+    std::function<void(ProgramTest&)> Act;
+};
+
+void PrintTo(const Ending& c, std::ostream* os) { *os << c.Name; }
+
+class EndingTest : public ProgramTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(EndingTest, EndsTheProgram)
+{
+    Start();
+    GetParam().Act(*this);
+    EXPECT_TRUE(Application->Terminated());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , EndingTest,
+    ::testing::Values(
+        Ending{"LoginExitButton", [](ProgramTest&) { QTest::mouseClick(Form1->btnCancel, Qt::LeftButton); }},
+        Ending{"LoginFrame", [](ProgramTest&) { Form1->close(); }},
+        Ending{"LoginFrameWithRecordWindowsOpen",
+               [](ProgramTest&) {
+                   Form7->Show();
+                   Form8->Show();
+                   Form1->close();
+               }},
+        Ending{"MainExitButton",
+               [](ProgramTest& test) {
+                   test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
+                   QTest::mouseClick(Form3->bsSkinSpeedButton6, Qt::LeftButton);
+               }},
+        Ending{"MainFrame",
+               [](ProgramTest& test) {
+                   test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
+                   Form3->close();
+               }},
+        Ending{"LoginExitAfterLoggingOut",
+               [](ProgramTest& test) {
+                   test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
+                   QTest::mouseClick(Form3->bsSkinSpeedButton7, Qt::LeftButton);
+                   QTest::mouseClick(Form1->btnCancel, Qt::LeftButton);
+               }}),
+    [](const auto& info) { return std::string(info.param.Name); });
