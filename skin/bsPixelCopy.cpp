@@ -58,15 +58,17 @@ void ScalePixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
         return;
     const AxisMap &xs = map.xs, &ys = map.ys;
     const size_t width = xs.source.size();
+    uchar* dbits = dst.bits();
+    const uchar* sbits = src.constBits();
+    const qsizetype dstride = dst.bytesPerLine(), sstride = src.bytesPerLine();
     const quint32* previous = nullptr;
     for (size_t j = 0; j < ys.source.size(); ++j) {
-        auto* row = reinterpret_cast<quint32*>(dst.scanLine(ys.first + int(j))) + xs.first;
+        auto* row = reinterpret_cast<quint32*>(dbits + (ys.first + qsizetype(j)) * dstride) + xs.first;
         if (previous && ys.source[j] == ys.source[j - 1]) {
             std::memcpy(row, previous, width * 4);
         } else {
             // The three arrays never overlap; saying so lets the compiler keep the loads in flight.
-            const quint32* __restrict from =
-                reinterpret_cast<const quint32*>(src.constScanLine(ys.source[j]));
+            const quint32* __restrict from = reinterpret_cast<const quint32*>(sbits + ys.source[j] * sstride);
             const int* __restrict index = xs.source.data();
             quint32* __restrict out = row;
             for (size_t i = 0; i < width; ++i)
@@ -92,10 +94,10 @@ void CopyPixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
     if (part.isEmpty())
         return;
     const QPoint from = part.topLeft() - shift;
-    for (int y = 0; y < part.height(); ++y)
-        std::memcpy(reinterpret_cast<quint32*>(dst.scanLine(part.top() + y)) + part.left(),
-                    reinterpret_cast<const quint32*>(src.constScanLine(from.y() + y)) + from.x(),
-                    size_t(part.width()) * 4);
+    uchar* to = dst.bits() + part.top() * dst.bytesPerLine() + part.left() * 4;
+    const uchar* in = src.constBits() + from.y() * src.bytesPerLine() + from.x() * 4;
+    for (int y = 0; y < part.height(); ++y, to += dst.bytesPerLine(), in += src.bytesPerLine())
+        std::memcpy(to, in, size_t(part.width()) * 4);
 }
 
 } // namespace bsPixels
