@@ -11,7 +11,8 @@
 #include <ctime>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A BMP drawn like skin art: flat panels with a bevel and a vertical shade, which compresses about
 // as well as the pictures of a real skin.
@@ -72,8 +73,9 @@ TbsSkinPackage TypicalSkin()
         sd.ObjectList.push_back(CreateSkinObject(objectTypes[i % 5], QStringLiteral("object%1").arg(i)));
         FillRecord(*sd.ObjectList.back(), i * 7);
     }
-    const char* controlTypes[] = {"button", "edit", "memo", "listbox", "combobox", "scrollbar", "panel",
-                                  "grid", "tab", "checkradio", "label", "stdlabel", "gauge", "spinedit"};
+    const char* controlTypes[] = {"button",    "edit",     "memo",  "listbox", "combobox",
+                                  "scrollbar", "panel",    "grid",  "tab",     "checkradio",
+                                  "label",     "stdlabel", "gauge", "spinedit"};
     for (int i = 0; i < 78; ++i) {
         sd.CtrlList.push_back(CreateSkinControl(controlTypes[i % 14], QStringLiteral("control%1").arg(i)));
         FillRecord(*sd.CtrlList.back(), i * 11);
@@ -85,7 +87,7 @@ TbsSkinPackage TypicalSkin()
                            {153, 110}, {153, 110}, {265, 170}, {216, 174}, {200, 200}, {200, 200}};
     for (int i = 0; i < int(std::size(sizes)); ++i)
         package.ActivePictures.append(PanelBmp(sizes[i].width(), sizes[i].height(), i + 3,
-                                                i == 5 ? QImage::Format_Indexed8 : QImage::Format_RGB32));
+                                               i == 5 ? QImage::Format_Indexed8 : QImage::Format_RGB32));
     return package;
 }
 
@@ -99,8 +101,7 @@ double ThreadMs()
 }
 
 // The median of runs timings of action, in milliseconds of processor time.
-template <class Action>
-double MedianMs(int runs, Action action)
+template <class Action> double MedianMs(int runs, Action action)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -132,7 +133,8 @@ int main(int argc, char** argv)
     const double inflate = MedianMs(runs, [&] { stored.DeCompressed(); });
     // Pictures are checked while the skin loads and decoded when first used; both are timed.
     const TbsSkinPackage read = ReadSkinPackage(package);
-    const QList<QByteArray> bmps = QList<QByteArray>{read.Picture, read.InActivePicture} + read.ActivePictures;
+    const QList<QByteArray> bmps =
+        QList<QByteArray>{read.Picture, read.InActivePicture} + read.ActivePictures;
     const double pictures = MedianMs(runs, [&] {
         for (const QByteArray& bmp : bmps)
             TbsSkinPicture::FromBmp(bmp);
@@ -153,14 +155,16 @@ int main(int argc, char** argv)
             picture.Image();
     });
 
-    std::printf("skin: %lld bytes unpacked, %lld compressed, %zu objects, %zu controls, %zu active pictures\n",
-                static_cast<long long>(package.size()), static_cast<long long>(stored.CompressedData().size()),
-                sd.ObjectList.size(), sd.CtrlList.size(), sd.FActivePictures.size());
+    std::printf(
+        "skin: %lld bytes unpacked, %lld compressed, %zu objects, %zu controls, %zu active pictures\n",
+        static_cast<long long>(package.size()), static_cast<long long>(stored.CompressedData().size()),
+        sd.ObjectList.size(), sd.CtrlList.size(), sd.FActivePictures.size());
     std::printf("inflate:             %8.2f ms\n", inflate);
     std::printf("picture checking:    %8.2f ms  (decoding, done on first use: %.2f ms)\n", pictures,
                 decoding - pictures);
     std::printf("description parsing: %8.2f ms\n", textLoad - textInflate);
-    std::printf("whole load:          %8.2f ms  (%.2f x inflate; goal: within 2 x)\n", whole, whole / inflate);
+    std::printf("whole load:          %8.2f ms  (%.2f x inflate; goal: within 2 x)\n", whole,
+                whole / inflate);
     std::printf("whole load with every picture decoded: %.2f ms (%.2f x inflate)\n", wholeDecoded,
                 wholeDecoded / inflate);
     return 0;

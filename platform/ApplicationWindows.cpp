@@ -5,16 +5,18 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace {
+namespace
+{
 
 // Watches every object's creation event from the start of the application on and remembers the
 // widgets that are windows when they are created.
-class TWindowOrderRecorder : public QObject {
-public:
+class TWindowOrderRecorder : public QObject
+{
+  public:
     using QObject::QObject;
     QList<QPointer<QWidget>> Windows;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Create && watched->isWidgetType()) {

@@ -30,8 +30,9 @@ constexpr qintptr SkinDataMessageLParam = 1000;
 
 // A skin message: its number is the event type; wParam and lParam are the message's arguments
 // (the repository sends its own address as wParam) and Result is what the receiver answers.
-class TbsSkinMessage : public QEvent {
-public:
+class TbsSkinMessage : public QEvent
+{
+  public:
     TbsSkinMessage(int AMsg, quintptr AWParam = 0, qintptr ALParam = 0);
 
     int Msg() const { return int(type()); }

@@ -86,7 +86,10 @@ TbsIniText::Section* TbsIniText::WritableSection(const QString& name)
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
-bool TbsIniText::SectionExists(const QString& section) const { return FindSection(section) != nullptr; }
+bool TbsIniText::SectionExists(const QString& section) const
+{
+    return FindSection(section) != nullptr;
+}
 
 const QString* TbsIniText::FindValue(const Section* section, const QString& key)
 {

@@ -12,8 +12,9 @@
 // key names match without regard to letter case; when a key occurs twice in a section the first
 // occurrence counts. Writing keeps the order of sections and keys, so a text written by the
 // system reads back to the same text.
-class TbsIniText {
-public:
+class TbsIniText
+{
+  public:
     TbsIniText() = default;
     explicit TbsIniText(const QString& text) { SetText(text); }
 
@@ -55,7 +56,7 @@ public:
         return FindValue(FindSection(section), key);
     }
 
-private:
+  private:
     Section* WritableSection(const QString& name);
 
     std::vector<Section> FSections;

@@ -6,12 +6,13 @@
 
 // A repository may point to one of these; callers then ask it for a text by key and otherwise use
 // their built-in text. A new component holds every key with its English default.
-class TbsResourceStrData : public QObject {
+class TbsResourceStrData : public QObject
+{
     Q_OBJECT
     Q_PROPERTY(QStringList ResStrings READ ResStrings WRITE SetResStrings)
     Q_PROPERTY(int CharSet READ CharSet WRITE SetCharSet)
 
-public:
+  public:
     explicit TbsResourceStrData(QObject* AOwner = nullptr);
 
     // The text after the first "=" of the first line whose key (the part before that "=") equals
@@ -27,7 +28,7 @@ public:
     int CharSet() const { return FCharSet; }
     void SetCharSet(int Value) { FCharSet = Value; }
 
-private:
+  private:
     QStringList FResStrs;
     int FCharSet = 1;
 };

@@ -1,9 +1,9 @@
 // The skin repository: loading, clearing, lookups, properties and the change messages.
 #include "bsSkinData.h"
 
+#include "bsStreamIO.h"
 #include "platform/ApplicationWindows.h"
 #include "platform/SkinMessage.h"
-#include "bsStreamIO.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,8 @@
 #include <QtEndian>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString VersionSection = QStringLiteral("VERSION");
 const QString PicturesSection = QStringLiteral("PICTURES");
@@ -34,7 +35,10 @@ TbsSkinPicture FolderPicture(const QString& ADir, const QString& AName)
 
 // The directory part of an ini file's path with its trailing separator, put in front of picture
 // names unchanged.
-QString DirectoryOf(const QString& AFileName) { return AFileName.left(AFileName.lastIndexOf(u'/') + 1); }
+QString DirectoryOf(const QString& AFileName)
+{
+    return AFileName.left(AFileName.lastIndexOf(u'/') + 1);
+}
 
 // An entry "name:type", cut at its first colon; no colon gives an empty name and type.
 std::pair<QString, QString> SplitEntry(const QString& AEntry)
@@ -49,7 +53,8 @@ std::pair<QString, QString> SplitEntry(const QString& AEntry)
 // in the section, so that a corrupt count cannot run the reader through millions of entries.
 int EntryCount(const TbsIniText& ini, const QString& ASection)
 {
-    return int(qMin<qsizetype>(ReadInteger(ini, ASection, QStringLiteral("count"), 0), ini.KeyCount(ASection)));
+    return int(
+        qMin<qsizetype>(ReadInteger(ini, ASection, QStringLiteral("count"), 0), ini.KeyCount(ASection)));
 }
 
 template <class Record>
@@ -74,7 +79,10 @@ void SaveList(TbsIniText& ini, const QString& ASection, const std::vector<std::u
 }
 
 // A window of the layered border of a skinned form: it never takes part in a broadcast.
-bool IsLayerBorderWindow(const QWidget* AWindow) { return AWindow->inherits("TbsFormLayerWindow"); }
+bool IsLayerBorderWindow(const QWidget* AWindow)
+{
+    return AWindow->inherits("TbsFormLayerWindow");
+}
 
 } // namespace
 
@@ -269,7 +277,8 @@ static QString PicturePathInFolder(const QString& ADir, const QString& AName)
     const bool leaves = QDir::isAbsolutePath(AName) || AName.split(u'/').contains(QStringLiteral("..")) ||
                         AName.split(u'\\').contains(QStringLiteral(".."));
     if (leaves)
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\": the name leaves the skin folder").arg(AName));
+        throw EFCreateError(
+            QStringLiteral("Cannot create file \"%1\": the name leaves the skin folder").arg(AName));
     return ADir + AName;
 }
 
@@ -330,13 +339,20 @@ void TbsSkinData::ClearSkin()
     SendSkinDataMessage(smAfterSkinChange);
 }
 
-int TbsSkinData::GetIndex(const QString& AIDName) const { return IndexByName(ObjectList, AIDName); }
+int TbsSkinData::GetIndex(const QString& AIDName) const
+{
+    return IndexByName(ObjectList, AIDName);
+}
 
-int TbsSkinData::GetControlIndex(const QString& AIDName) const { return IndexByName(CtrlList, AIDName); }
+int TbsSkinData::GetControlIndex(const QString& AIDName) const
+{
+    return IndexByName(CtrlList, AIDName);
+}
 
 const TbsSkinPicture* TbsSkinData::ActivePicture(int AIndex) const
 {
-    return AIndex >= 0 && size_t(AIndex) < FActivePictures.size() ? &FActivePictures[size_t(AIndex)] : nullptr;
+    return AIndex >= 0 && size_t(AIndex) < FActivePictures.size() ? &FActivePictures[size_t(AIndex)]
+                                                                  : nullptr;
 }
 
 // The owner window hears first when the borders are not layered; the other windows follow in the

@@ -34,10 +34,11 @@
 //
 // The layered border windows of skinned forms do not receive the messages: a window counts as one
 // when its class (declared with Q_OBJECT) is or derives from a class named "TbsFormLayerWindow".
-class TbsSkinData : public QObject, public TbsFormInfo {
+class TbsSkinData : public QObject, public TbsFormInfo
+{
     Q_OBJECT
 
-public:
+  public:
     explicit TbsSkinData(QObject* AOwner = nullptr);
     ~TbsSkinData() override;
 
@@ -150,7 +151,7 @@ public:
     std::vector<std::unique_ptr<TbsDataSkinObject>> ObjectList;
     std::vector<std::unique_ptr<TbsDataSkinControl>> CtrlList;
 
-private:
+  private:
     void BeginLoad();
     void LoadOrStayCleared(const std::function<void()>& ARead);
     void ReadNames(const TbsIniText& ini);

@@ -9,7 +9,8 @@
 #include <cstring>
 #include <optional>
 
-namespace {
+namespace
+{
 
 // The layout of an uncompressed 24-bit or 8-bit palette BMP with a 40-byte or larger header: the
 // kinds skins are made of, which DecodeCommonBmp reads straight from their rows.
@@ -18,21 +19,24 @@ struct CommonBmpLayout {
     int Height = 0;
     int BitCount = 0;
     bool TopDown = false;
-    qint64 Colours = 0;    // entries of the colour table (8-bit only)
+    qint64 Colours = 0;     // entries of the colour table (8-bit only)
     qint64 ColourTable = 0; // offset of the colour table
     qint64 Pixels = 0;      // offset of the first stored row
     qint64 Stride = 0;
 };
 
-quint32 U32(const QByteArray& ABmp, int AAt) { return qFromLittleEndian<quint32>(ABmp.constData() + AAt); }
+quint32 U32(const QByteArray& ABmp, int AAt)
+{
+    return qFromLittleEndian<quint32>(ABmp.constData() + AAt);
+}
 
 // The layout of a BMP whose headers passed ReadBmpImageInfo, when it is of the common kinds and its
 // colour table and every row lie inside it; nullopt for every other BMP.
 std::optional<CommonBmpLayout> CommonLayout(const QByteArray& ABmp, const TbsBmpImageInfo& AInfo)
 {
     const quint32 infoSize = U32(ABmp, 14);
-    if (infoSize < 40 || U32(ABmp, 30) != 0 || (AInfo.BitCount != 24 && AInfo.BitCount != 8) || AInfo.Width <= 0 ||
-        AInfo.Height <= 0)
+    if (infoSize < 40 || U32(ABmp, 30) != 0 || (AInfo.BitCount != 24 && AInfo.BitCount != 8) ||
+        AInfo.Width <= 0 || AInfo.Height <= 0)
         return std::nullopt;
     CommonBmpLayout layout;
     layout.Width = AInfo.Width;
@@ -132,4 +136,7 @@ TbsSkinPicture TbsSkinPicture::FromImage(const QImage& AImage)
     return FromBmp(bmp);
 }
 
-void TbsSkinPicture::SaveToFile(const QString& AFileName) const { WriteWholeFile(AFileName, FBmp); }
+void TbsSkinPicture::SaveToFile(const QString& AFileName) const
+{
+    WriteWholeFile(AFileName, FBmp);
+}

@@ -10,8 +10,9 @@
 // Uncompressed 24-bit and 8-bit pictures, the kinds skins are made of, are checked when they are
 // read and decoded on first use, so that loading a skin does not pay for pictures no window
 // shows; every other kind is decoded when it is read. Pictures belong to the user-interface thread.
-class TbsSkinPicture {
-public:
+class TbsSkinPicture
+{
+  public:
     TbsSkinPicture() = default;
 
     // Decodes a BMP image (bytes beyond its bfSize are dropped); EInvalidGraphic when the bytes
@@ -30,7 +31,7 @@ public:
     // Writes the BMP bytes as a file; EFCreateError or EWriteError when it cannot.
     void SaveToFile(const QString& AFileName) const;
 
-private:
+  private:
     QByteArray FBmp;
     mutable QImage FImage;
     mutable bool FPending = false; // FImage is still to be decoded from FBmp

@@ -55,16 +55,19 @@ QString TbsSkinRecord::FirstDifference(const TbsSkinRecord& other) const
     if (SectionName() != other.SectionName())
         return QStringLiteral("name");
     for (const TbsRecordKey& key : Keys().Keys()) {
-        const bool same = std::visit(
-            [&](auto* field) { return *field == *std::get<decltype(field)>(FieldOf(key, other)); },
-            FieldOf(key, *this));
+        const bool same =
+            std::visit([&](auto* field) { return *field == *std::get<decltype(field)>(FieldOf(key, other)); },
+                       FieldOf(key, *this));
         if (!same)
             return key.Name;
     }
     return QString();
 }
 
-bool TbsSkinRecord::SameFields(const TbsSkinRecord& other) const { return FirstDifference(other).isEmpty(); }
+bool TbsSkinRecord::SameFields(const TbsSkinRecord& other) const
+{
+    return FirstDifference(other).isEmpty();
+}
 
 void TbsSkinRecord::ChangeFont(const QString& fontName, int heightCorrection)
 {

@@ -24,41 +24,44 @@ struct TbsRecordKey {
 
 // Every key of a record class in written order, parents' keys first, and a record of the class
 // in its constructed state whose fields are the defaults that absent keys yield.
-class TbsKeyTable {
-public:
+class TbsKeyTable
+{
+  public:
     TbsKeyTable(const TbsSkinRecord& defaults, std::initializer_list<TbsRecordKey> keys);
     // A derived class's table: the parent's keys, then its own.
-    TbsKeyTable(const TbsSkinRecord& defaults, const TbsKeyTable& parent, std::initializer_list<TbsRecordKey> keys);
+    TbsKeyTable(const TbsSkinRecord& defaults, const TbsKeyTable& parent,
+                std::initializer_list<TbsRecordKey> keys);
 
     const TbsSkinRecord& Defaults() const { return *FDefaults; }
     const std::vector<TbsRecordKey>& Keys() const { return FKeys; }
 
-private:
+  private:
     const TbsSkinRecord* FDefaults;
     std::vector<TbsRecordKey> FKeys;
 };
 
-namespace SkinRecordDetail {
-template <class C, class T>
-C ClassOf(T C::*);
+namespace SkinRecordDetail
+{
+template <class C, class T> C ClassOf(T C::*);
 }
 
 // The row of a key table for the field Member: Key<&TbsDataSkinButtonControl::FontName>("fontname").
 // The member's own class (a parent's, for inherited fields) selects the cast, so the row is valid
 // for every record of that class and its descendants.
-template <auto Member>
-TbsRecordKey Key(const char* name)
+template <auto Member> TbsRecordKey Key(const char* name)
 {
     using Class = decltype(SkinRecordDetail::ClassOf(Member));
-    return TbsRecordKey{QString::fromLatin1(name),
-                        [](TbsSkinRecord& record) -> TbsFieldRef { return &(static_cast<Class&>(record).*Member); }};
+    return TbsRecordKey{QString::fromLatin1(name), [](TbsSkinRecord& record) -> TbsFieldRef {
+                            return &(static_cast<Class&>(record).*Member);
+                        }};
 }
 
 // A record of the skin description: one section, read and written through the key table of its
 // class. Constructed records hold the defaults; reading fills every keyed field (absent keys give
 // the defaults again, so a record read twice holds only what the second text says).
-class TbsSkinRecord {
-public:
+class TbsSkinRecord
+{
+  public:
     virtual ~TbsSkinRecord() = default;
 
     // The section the record reads and writes.
@@ -78,7 +81,7 @@ public:
     // heightCorrection to every matching font height field.
     void ChangeFont(const QString& fontName, int heightCorrection);
 
-protected:
+  protected:
     TbsSkinRecord() = default;
     TbsSkinRecord(const TbsSkinRecord&) = default;
     TbsSkinRecord& operator=(const TbsSkinRecord&) = default;

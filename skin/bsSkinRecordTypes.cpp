@@ -3,20 +3,20 @@
 
 #include <typeinfo>
 
-namespace {
+namespace
+{
 
-template <class Base>
-struct RecordType {
+template <class Base> struct RecordType {
     const char* Name;
     const std::type_info* Class;
     std::unique_ptr<Base> (*Create)(const QString& AIDName);
 };
 
-template <class Base, class Record>
-constexpr RecordType<Base> Type(const char* name)
+template <class Base, class Record> constexpr RecordType<Base> Type(const char* name)
 {
-    return {name, &typeid(Record),
-            [](const QString& AIDName) -> std::unique_ptr<Base> { return std::make_unique<Record>(AIDName); }};
+    return {name, &typeid(Record), [](const QString& AIDName) -> std::unique_ptr<Base> {
+                return std::make_unique<Record>(AIDName);
+            }};
 }
 
 const RecordType<TbsDataSkinObject> ObjectTypes[] = {
@@ -63,7 +63,8 @@ const RecordType<TbsDataSkinControl> ControlTypes[] = {
 };
 
 template <class Base, size_t count>
-std::unique_ptr<Base> Create(const RecordType<Base> (&types)[count], const QString& AType, const QString& AIDName)
+std::unique_ptr<Base> Create(const RecordType<Base> (&types)[count], const QString& AType,
+                             const QString& AIDName)
 {
     for (const RecordType<Base>& type : types)
         if (AType == QLatin1String(type.Name))
@@ -94,6 +95,12 @@ std::unique_ptr<TbsDataSkinControl> CreateSkinControl(const QString& AType, cons
     return Create(ControlTypes, AType, AIDName);
 }
 
-QString SkinObjectTypeName(const TbsDataSkinObject& ARecord) { return TypeName(ObjectTypes, ARecord); }
+QString SkinObjectTypeName(const TbsDataSkinObject& ARecord)
+{
+    return TypeName(ObjectTypes, ARecord);
+}
 
-QString SkinControlTypeName(const TbsDataSkinControl& ARecord) { return TypeName(ControlTypes, ARecord); }
+QString SkinControlTypeName(const TbsDataSkinControl& ARecord)
+{
+    return TypeName(ControlTypes, ARecord);
+}

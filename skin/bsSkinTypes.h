@@ -37,7 +37,10 @@ struct TRect {
 // A colour value 0x00BBGGRR; 0xFF000000 + n is the system colour of index n.
 using TColor = qint32;
 
-constexpr TColor SystemColor(int index) { return TColor(quint32(0xFF000000u) + quint32(index)); }
+constexpr TColor SystemColor(int index)
+{
+    return TColor(quint32(0xFF000000u) + quint32(index));
+}
 
 // The system colours the skin engine names.
 constexpr TColor clBtnFace = SystemColor(15);
@@ -57,4 +60,12 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TFontStyles)
 enum TAlignment : quint8 { taLeftJustify, taRightJustify, taCenter };
 
 // The window command a caption button carries out.
-enum TbsStdCommand : quint8 { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+enum TbsStdCommand : quint8 {
+    cmClose,
+    cmMaximize,
+    cmMinimize,
+    cmSysMenu,
+    cmDefault,
+    cmRollUp,
+    cmMinimizeToTray
+};

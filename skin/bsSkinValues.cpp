@@ -6,7 +6,8 @@
 #include <array>
 #include <limits>
 
-namespace SkinValue {
+namespace SkinValue
+{
 
 // The value of an ASCII digit of base 16, or -1.
 static int DigitValue(QChar c)
@@ -39,7 +40,8 @@ bool ParseInteger(QStringView text, qint32& value)
     if (text.isEmpty())
         return false;
     // Hexadecimal is a 32-bit pattern ($FF00000F is a system colour); decimal must fit in int32.
-    const quint64 limit = base == 16 ? 0xFFFFFFFFull : quint64(std::numeric_limits<qint32>::max()) + (negative ? 1 : 0);
+    const quint64 limit =
+        base == 16 ? 0xFFFFFFFFull : quint64(std::numeric_limits<qint32>::max()) + (negative ? 1 : 0);
     quint64 magnitude = 0;
     for (QChar c : text) {
         const int digit = DigitValue(c);
@@ -65,12 +67,14 @@ bool DecodeValue(const QString* text, bool def)
     return DecodeValue(text, qint32(def ? 1 : 0)) == 1;
 }
 
-QString DecodeValue(const QString* text, const QString& def) { return text ? *text : def; }
+QString DecodeValue(const QString* text, const QString& def)
+{
+    return text ? *text : def;
+}
 
 // Cuts text at its commas and reads the first count pieces under the number rule: every
 // character that is not a digit is dropped and what is left must be a decimal number.
-template <size_t count>
-static std::array<qint32, count> DecodeNumbers(const QString& text)
+template <size_t count> static std::array<qint32, count> DecodeNumbers(const QString& text)
 {
     std::array<qint32, count> numbers{};
     qsizetype start = 0;
@@ -78,7 +82,8 @@ static std::array<qint32, count> DecodeNumbers(const QString& text)
         qsizetype end = start <= text.size() ? text.indexOf(u',', start) : -1;
         if (end < 0)
             end = text.size();
-        const QStringView piece = start <= text.size() ? QStringView(text).sliced(start, end - start) : QStringView();
+        const QStringView piece =
+            start <= text.size() ? QStringView(text).sliced(start, end - start) : QStringView();
         start = end + 1;
         qint64 value = 0;
         bool digits = false;
@@ -116,8 +121,10 @@ struct FontStyleName {
     TFontStyle Style;
     const char16_t* Name;
 };
-static constexpr FontStyleName FontStyleNames[] = {
-    {fsBold, u"fsbold"}, {fsItalic, u"fsitalic"}, {fsUnderline, u"fsunderline"}, {fsStrikeOut, u"fsstrikeout"}};
+static constexpr FontStyleName FontStyleNames[] = {{fsBold, u"fsbold"},
+                                                   {fsItalic, u"fsitalic"},
+                                                   {fsUnderline, u"fsunderline"},
+                                                   {fsStrikeOut, u"fsstrikeout"}};
 
 TFontStyles DecodeValue(const QString* text, TFontStyles def)
 {
@@ -131,8 +138,7 @@ TFontStyles DecodeValue(const QString* text, TFontStyles def)
 }
 
 // The names of an enumeration in value order and the value an unknown name reads as.
-template <class E, size_t count>
-struct EnumNames {
+template <class E, size_t count> struct EnumNames {
     std::array<const char16_t*, count> Names;
     E Unknown;
 
@@ -152,30 +158,55 @@ struct EnumNames {
 };
 
 static constexpr EnumNames<TbsStretchType, 3> StretchTypeNames{{u"stfull", u"sthorz", u"stvert"}, bsstHorz};
-static constexpr EnumNames<TbsMorphKind, 7> MorphKindNames{
-    {u"mkdefault", u"mkgradient", u"mkleftgradient", u"mkrightgradient", u"mkleftslide", u"mkrightslide", u"mkpush"},
-    mkDefault};
+static constexpr EnumNames<TbsMorphKind, 7> MorphKindNames{{u"mkdefault", u"mkgradient", u"mkleftgradient",
+                                                            u"mkrightgradient", u"mkleftslide",
+                                                            u"mkrightslide", u"mkpush"},
+                                                           mkDefault};
 static constexpr EnumNames<TbsInActiveEffect, 6> InActiveEffectNames{
     {u"iebrightness", u"iedarkness", u"iegrayscale", u"ienoise", u"iesplitblur", u"ieinvert"}, ieGrayScale};
 static constexpr EnumNames<TAlignment, 3> AlignmentNames{{u"taleftjustify", u"tarightjustify", u"tacenter"},
-                                                        taRightJustify};
+                                                         taRightJustify};
 // "cmminimizetotray" is not matched on purpose: it and every unknown name read as cmMinimizeToTray.
 static constexpr EnumNames<TbsStdCommand, 6> CommandNames{
     {u"cmclose", u"cmmaximize", u"cmminimize", u"cmsysmenu", u"cmdefault", u"cmrollup"}, cmMinimizeToTray};
 
-TbsStretchType DecodeValue(const QString* text, TbsStretchType def) { return StretchTypeNames.Decode(text, def); }
-TbsMorphKind DecodeValue(const QString* text, TbsMorphKind def) { return MorphKindNames.Decode(text, def); }
+TbsStretchType DecodeValue(const QString* text, TbsStretchType def)
+{
+    return StretchTypeNames.Decode(text, def);
+}
+TbsMorphKind DecodeValue(const QString* text, TbsMorphKind def)
+{
+    return MorphKindNames.Decode(text, def);
+}
 TbsInActiveEffect DecodeValue(const QString* text, TbsInActiveEffect def)
 {
     return InActiveEffectNames.Decode(text, def);
 }
-TAlignment DecodeValue(const QString* text, TAlignment def) { return AlignmentNames.Decode(text, def); }
-TbsStdCommand DecodeValue(const QString* text, TbsStdCommand def) { return CommandNames.Decode(text, def); }
+TAlignment DecodeValue(const QString* text, TAlignment def)
+{
+    return AlignmentNames.Decode(text, def);
+}
+TbsStdCommand DecodeValue(const QString* text, TbsStdCommand def)
+{
+    return CommandNames.Decode(text, def);
+}
 
-QString EncodeValue(qint32 value) { return QString::number(value); }
-QString EncodeValue(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
-QString EncodeValue(const QString& value) { return value; }
-QString EncodeValue(const TPoint& value) { return QStringLiteral("%1,%2").arg(value.X).arg(value.Y); }
+QString EncodeValue(qint32 value)
+{
+    return QString::number(value);
+}
+QString EncodeValue(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+QString EncodeValue(const QString& value)
+{
+    return value;
+}
+QString EncodeValue(const TPoint& value)
+{
+    return QStringLiteral("%1,%2").arg(value.X).arg(value.Y);
+}
 QString EncodeValue(const TRect& value)
 {
     return QStringLiteral("%1,%2,%3,%4").arg(value.Left).arg(value.Top).arg(value.Right).arg(value.Bottom);
@@ -188,10 +219,22 @@ QString EncodeValue(TFontStyles value)
             names << QString::fromUtf16(s.Name);
     return names.join(u',');
 }
-QString EncodeValue(TbsStretchType value) { return StretchTypeNames.Encode(value); }
-QString EncodeValue(TbsMorphKind value) { return MorphKindNames.Encode(value); }
-QString EncodeValue(TbsInActiveEffect value) { return InActiveEffectNames.Encode(value); }
-QString EncodeValue(TAlignment value) { return AlignmentNames.Encode(value); }
+QString EncodeValue(TbsStretchType value)
+{
+    return StretchTypeNames.Encode(value);
+}
+QString EncodeValue(TbsMorphKind value)
+{
+    return MorphKindNames.Encode(value);
+}
+QString EncodeValue(TbsInActiveEffect value)
+{
+    return InActiveEffectNames.Encode(value);
+}
+QString EncodeValue(TAlignment value)
+{
+    return AlignmentNames.Encode(value);
+}
 QString EncodeValue(TbsStdCommand value)
 {
     return value == cmMinimizeToTray ? QStringLiteral("cmminimizetotray") : CommandNames.Encode(value);

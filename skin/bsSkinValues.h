@@ -14,7 +14,8 @@
 // text, the empty text included, yields def.
 qint32 ReadInteger(const TbsIniText& ini, const QString& section, const QString& key, qint32 def = 0);
 TColor ReadColor(const TbsIniText& ini, const QString& section, const QString& key, TColor def = 0);
-QString ReadString(const TbsIniText& ini, const QString& section, const QString& key, const QString& def = {});
+QString ReadString(const TbsIniText& ini, const QString& section, const QString& key,
+                   const QString& def = {});
 // True only for the integer 1 ("1", "01", "$1"); 0, 2, "true" and every other text give false.
 bool ReadBoolean(const TbsIniText& ini, const QString& section, const QString& key);
 // "X,Y": each comma-separated piece loses every character that is not a digit and is read as a
@@ -46,14 +47,16 @@ void WriteFontStyles(TbsIniText& ini, const QString& section, const QString& key
 void WriteStrings(TbsIniText& ini, const QString& section, const QString& name, const QStringList& value);
 void WriteStretchType(TbsIniText& ini, const QString& section, const QString& key, TbsStretchType value);
 void WriteMorphKind(TbsIniText& ini, const QString& section, const QString& key, TbsMorphKind value);
-void WriteInActiveEffect(TbsIniText& ini, const QString& section, const QString& key, TbsInActiveEffect value);
+void WriteInActiveEffect(TbsIniText& ini, const QString& section, const QString& key,
+                         TbsInActiveEffect value);
 void WriteAlignment(TbsIniText& ini, const QString& section, const QString& key, TAlignment value);
 void WriteCommand(TbsIniText& ini, const QString& section, const QString& key, TbsStdCommand value);
 
 // The same conversions on a value text alone, for readers that have already found their key:
 // text is nullptr when the key is absent, and then def is the result. Every kind of record field
 // has one DecodeValue and one EncodeValue overload.
-namespace SkinValue {
+namespace SkinValue
+{
 bool ParseInteger(QStringView text, qint32& value);
 
 qint32 DecodeValue(const QString* text, qint32 def);

@@ -8,7 +8,10 @@
 #include <vector>
 
 // The skin folder made for the tests: one section of every record kind and a few tiny pictures.
-inline QString TestSkinIni() { return qEnvironmentVariable("PR_TEST_DATA") + QStringLiteral("/testskin/skin.ini"); }
+inline QString TestSkinIni()
+{
+    return qEnvironmentVariable("PR_TEST_DATA") + QStringLiteral("/testskin/skin.ini");
+}
 
 // Every skin message the recording windows received, in order.
 struct TSkinMessageLog {
@@ -39,11 +42,12 @@ struct TSkinMessageLog {
 };
 
 // A top-level window that writes every skin message it receives into a log.
-class TRecordingWindow : public QWidget {
-public:
+class TRecordingWindow : public QWidget
+{
+  public:
     TRecordingWindow(const QString& name, TSkinMessageLog& log) : FLog(log) { setObjectName(name); }
 
-protected:
+  protected:
     bool event(QEvent* e) override
     {
         if (const TbsSkinMessage* m = TbsSkinMessage::From(e)) {
@@ -53,8 +57,11 @@ protected:
         return QWidget::event(e);
     }
 
-private:
+  private:
     TSkinMessageLog& FLog;
 };
 
-inline quintptr AsWParam(const TbsSkinData& skinData) { return reinterpret_cast<quintptr>(&skinData); }
+inline quintptr AsWParam(const TbsSkinData& skinData)
+{
+    return reinterpret_cast<quintptr>(&skinData);
+}

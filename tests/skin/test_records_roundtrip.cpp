@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-template <class List>
-void ExpectSameRecords(const List& expected, const List& actual)
+template <class List> void ExpectSameRecords(const List& expected, const List& actual)
 {
     ASSERT_EQ(expected.size(), actual.size());
     for (size_t i = 0; i < expected.size(); ++i)
@@ -60,7 +60,8 @@ TEST(SkinRoundTrip, AWrittenSkinFolderReadsBackEqualAndWritesTheSameText)
 
     reread.StoreToDisk(second.filePath("skin.ini"));
     EXPECT_EQ(ReadWholeFile(second.filePath("skin.ini")), ReadWholeFile(first.filePath("skin.ini")));
-    EXPECT_EQ(ReadWholeFile(second.filePath("palette.bmp")), ReadWholeFile(TestSkinIni().replace("skin.ini", "palette.bmp")));
+    EXPECT_EQ(ReadWholeFile(second.filePath("palette.bmp")),
+              ReadWholeFile(TestSkinIni().replace("skin.ini", "palette.bmp")));
 }
 
 TEST(SkinRoundTrip, AStoredSkinAndASknFileBuiltFromTheRepositoryReadBackEqual)
@@ -89,7 +90,7 @@ TEST(SkinRoundTrip, TheWrittenDescriptionFollowsTheSectionAndKeyOrder)
     const QStringList sections = ini.Sections();
     ASSERT_GE(sections.size(), 10);
     EXPECT_EQ(sections.mid(0, 8), QStringList({"VERSION", "PICTURES", "FORMINFO", "POPUPWINDOW", "LAYERFRAME",
-                                                "HINTWINDOW", "SKINCOLORS", "SKINOBJECTS"}));
+                                               "HINTWINDOW", "SKINCOLORS", "SKINOBJECTS"}));
     // Each list section is followed by its records' sections in list order.
     EXPECT_EQ(sections[8], "caption");
     EXPECT_EQ(sections.indexOf("SKINCONTROLS"), 8 + int(sd.ObjectList.size()));

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace {
+namespace
+{
 
 // A one-key description: "[s]" with "k=<value>", or an empty section when value is absent.
 TbsIniText OneKey(const std::optional<QString>& value)
@@ -13,15 +14,13 @@ TbsIniText OneKey(const std::optional<QString>& value)
     return TbsIniText(value ? QStringLiteral("[s]\r\nk=%1\r\n").arg(*value) : QStringLiteral("[s]\r\n"));
 }
 
-template <class T>
-struct ReaderCase {
+template <class T> struct ReaderCase {
     const char* Name;
     std::optional<QString> Text; // absent key when empty
     T Expected;
 };
 
-template <class T, class Reader>
-void ExpectReads(const std::vector<ReaderCase<T>>& cases, Reader read)
+template <class T, class Reader> void ExpectReads(const std::vector<ReaderCase<T>>& cases, Reader read)
 {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -42,8 +41,8 @@ TEST(SkinDescriptionSyntax, SectionsAndKeysMatchWithoutCaseAndTheFirstKeyWins)
                                         "hint=a=b\r\n"));
     EXPECT_EQ(ReadInteger(ini, "BUTTON", "fontheight", 13), 15);
     EXPECT_EQ(ReadString(ini, "button", "FONTNAME", "Tahoma"), QString()); // present but empty
-    EXPECT_EQ(ReadInteger(ini, "button", "fontname", 13), 13);              // empty -> integer default
-    EXPECT_EQ(ReadString(ini, "button", "hint"), "a=b");                    // split at the first "="
+    EXPECT_EQ(ReadInteger(ini, "button", "fontname", 13), 13);             // empty -> integer default
+    EXPECT_EQ(ReadString(ini, "button", "hint"), "a=b");                   // split at the first "="
     EXPECT_EQ(ReadString(ini, "button", "missing", "def"), "def");
     EXPECT_EQ(ReadString(ini, "nosection", "fontheight", "def"), "def");
 }

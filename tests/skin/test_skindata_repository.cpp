@@ -11,16 +11,17 @@
 #include <set>
 
 // A stand-in for the layered border windows of skinned forms, which the broadcast skips by class.
-class TbsFormLayerWindow : public TRecordingWindow {
+class TbsFormLayerWindow : public TRecordingWindow
+{
     Q_OBJECT
-public:
+  public:
     using TRecordingWindow::TRecordingWindow;
 };
 
-namespace {
+namespace
+{
 
-template <class Record, class List>
-const Record* Find(const List& list, const QString& name)
+template <class Record, class List> const Record* Find(const List& list, const QString& name)
 {
     for (const auto& record : list)
         if (record->IDName == name)
@@ -172,7 +173,8 @@ TEST(SkinRepository, APackageLoadGivesTheSameRecordsAsTheFolder)
     ASSERT_FALSE(package.Empty());
     ASSERT_EQ(package.CtrlList.size(), folder.CtrlList.size());
     for (size_t i = 0; i < folder.CtrlList.size(); ++i)
-        EXPECT_TRUE(package.CtrlList[i]->SameFields(*folder.CtrlList[i])) << folder.CtrlList[i]->IDName.toStdString();
+        EXPECT_TRUE(package.CtrlList[i]->SameFields(*folder.CtrlList[i]))
+            << folder.CtrlList[i]->IDName.toStdString();
     EXPECT_EQ(package.FActivePictures[1].Bmp(), folder.FActivePictures[1].Bmp());
 }
 
@@ -203,7 +205,9 @@ TEST(SkinRepository, FormInfoClampsTheCornersAndAdjustsTheMaskArea)
              EXPECT_EQ(f.RBPoint, (TPoint{5, 50}));
          }},
         {"no clamp when both corners are absent", "clientrect=10,20,30,40", false,
-         [](const TbsFormInfo& f) { EXPECT_EQ(f.LTPoint, (TPoint{0, 0})); }},
+         [](const TbsFormInfo& f) {
+             EXPECT_EQ(f.LTPoint, (TPoint{0, 0}));
+         }},
         {"empty mask area becomes the client rectangle, zero hit-test points the corners as read",
          "clientrect=2,3,40,30\r\nmaskrectarea=0,0,0,0\r\nlefttoppoint=1,1\r\nrightbottompoint=45,35\r\n"
          "hittestlefttoppoint=0,7\r\nhittestrightbottompoint=44,33",
@@ -217,7 +221,9 @@ TEST(SkinRepository, FormInfoClampsTheCornersAndAdjustsTheMaskArea)
          }},
         {"mask area widened to take the client rectangle in",
          "clientrect=2,3,40,30\r\nmaskrectarea=5,1,38,35", true,
-         [](const TbsFormInfo& f) { EXPECT_EQ(f.MaskRectArea, (TRect{2, 1, 40, 35})); }},
+         [](const TbsFormInfo& f) {
+             EXPECT_EQ(f.MaskRectArea, (TRect{2, 1, 40, 35}));
+         }},
         {"no mask adjustment without a mask",
          "clientrect=2,3,40,30\r\nhittestlefttoppoint=0,7\r\nlefttoppoint=1,1", false,
          [](const TbsFormInfo& f) {
@@ -243,8 +249,8 @@ TEST(SkinRepository, LookupsAreExactAndFindTheFirstMatch)
     sd.CtrlList.push_back(std::make_unique<TbsDataSkinPanelControl>("button"));
     sd.ObjectList.push_back(std::make_unique<TbsDataSkinCaption>("caption"));
     sd.ObjectList.push_back(std::make_unique<TbsDataSkinCaption>("caption"));
-    const std::pair<const char*, int> controls[] = {
-        {"button", 1}, {"edit", 0}, {"Button", -1}, {"", -1}, {"butto", -1}, {"button ", -1}};
+    const std::pair<const char*, int> controls[] = {{"button", 1}, {"edit", 0},   {"Button", -1},
+                                                    {"", -1},      {"butto", -1}, {"button ", -1}};
     for (const auto& [name, index] : controls)
         EXPECT_EQ(sd.GetControlIndex(QString::fromLatin1(name)), index) << name;
     EXPECT_EQ(sd.GetIndex("caption"), 0);

@@ -7,7 +7,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QImage NoiseImage(int w, int h, QImage::Format format, quint32 seed)
 {
