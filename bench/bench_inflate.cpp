@@ -13,7 +13,8 @@
 #include <vector>
 #include <zlib.h>
 
-namespace {
+namespace
+{
 
 // A picture drawn like a skin bitmap: gradients, flat frames and a few sharp details.
 QByteArray SkinLikeBmp(int w, int h, int seed, QImage::Format format = QImage::Format_RGB32)
@@ -50,11 +51,13 @@ QByteArray TypicalPackage()
                            {153, 110}, {153, 110}, {265, 170}, {216, 174}, {200, 200}, {200, 200}};
     const int paletteIndex = 5; // one 8-bit picture among the 24-bit ones
     for (int i = 0; i < int(std::size(sizes)); ++i)
-        package.ActivePictures.append(SkinLikeBmp(sizes[i].width(), sizes[i].height(), i + 3,
-                                                  i == paletteIndex ? QImage::Format_Indexed8 : QImage::Format_RGB32));
+        package.ActivePictures.append(
+            SkinLikeBmp(sizes[i].width(), sizes[i].height(), i + 3,
+                        i == paletteIndex ? QImage::Format_Indexed8 : QImage::Format_RGB32));
     QByteArray text;
     for (int i = 0; i < 1500; ++i)
-        text += "[control" + QByteArray::number(i % 80) + "]\r\nskinrect=" + QByteArray::number(i) + ",0,40,20\r\n";
+        text += "[control" + QByteArray::number(i % 80) + "]\r\nskinrect=" + QByteArray::number(i) +
+                ",0,40,20\r\n";
     package.Description = text;
     return WriteSkinPackage(package);
 }

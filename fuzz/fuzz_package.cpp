@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // Every picture the reader accepts is a whole, consistent BMP image.
 void CheckPicture(const QByteArray& picture)

@@ -5,7 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
-namespace {
+namespace
+{
 
 constexpr qint64 FileHeaderSize = 14;
 constexpr quint32 CoreHeaderSize = 12; // the old header with 16-bit width and height
@@ -13,10 +14,19 @@ constexpr quint32 InfoHeaderSize = 40;
 
 enum : quint32 { biRGB = 0, biRLE8 = 1, biRLE4 = 2, biBitFields = 3, biAlphaBitFields = 6 };
 
-quint32 U32(QByteArrayView b, qint64 at) { return qFromLittleEndian<quint32>(b.data() + at); }
-quint16 U16(QByteArrayView b, qint64 at) { return qFromLittleEndian<quint16>(b.data() + at); }
+quint32 U32(QByteArrayView b, qint64 at)
+{
+    return qFromLittleEndian<quint32>(b.data() + at);
+}
+quint16 U16(QByteArrayView b, qint64 at)
+{
+    return qFromLittleEndian<quint16>(b.data() + at);
+}
 
-[[noreturn]] void Invalid(const QString& why) { throw EInvalidGraphic(why); }
+[[noreturn]] void Invalid(const QString& why)
+{
+    throw EInvalidGraphic(why);
+}
 
 bool KnownBitCount(int bits)
 {
@@ -53,7 +63,9 @@ TbsBmpImageInfo ReadBmpImageInfo(QByteArrayView bytes)
     TbsBmpImageInfo info;
     info.FileSize = U32(bytes, 2);
     if (info.FileSize > bytes.size())
-        Invalid(QStringLiteral("bitmap size %1 is larger than the %2 bytes left").arg(info.FileSize).arg(bytes.size()));
+        Invalid(QStringLiteral("bitmap size %1 is larger than the %2 bytes left")
+                    .arg(info.FileSize)
+                    .arg(bytes.size()));
     const quint32 infoSize = U32(bytes, 14);
     if (infoSize != CoreHeaderSize && infoSize < InfoHeaderSize)
         Invalid(QStringLiteral("unsupported bitmap header of %1 bytes").arg(infoSize));
@@ -93,7 +105,8 @@ TbsBmpImageInfo ReadBmpImageInfo(QByteArrayView bytes)
     const qint64 pixelStart = offBits != 0 ? offBits : headersEnd;
     if (pixelStart < FileHeaderSize + infoSize || pixelStart > info.FileSize)
         Invalid(QStringLiteral("bitmap pixel offset %1 lies outside the image").arg(pixelStart));
-    const bool uncompressed = compression == biRGB || compression == biBitFields || compression == biAlphaBitFields;
+    const bool uncompressed =
+        compression == biRGB || compression == biBitFields || compression == biAlphaBitFields;
     if (!uncompressed)
         return info;
     if (!KnownBitCount(info.BitCount))

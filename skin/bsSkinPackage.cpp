@@ -5,7 +5,8 @@
 
 #include <QtEndian>
 
-namespace {
+namespace
+{
 
 constexpr qint32 LegacyPicturesVersion = 2;
 constexpr char PictureFlag = 0;
@@ -31,7 +32,8 @@ public:
         try {
             info = ReadBmpImageInfo(QByteArrayView(FBytes).sliced(FPos));
         } catch (const EInvalidGraphic& e) {
-            throw ESkinPackageError(QStringLiteral("Skin package: %1 at byte %2: %3").arg(field).arg(FPos).arg(e.Message()));
+            throw ESkinPackageError(
+                QStringLiteral("Skin package: %1 at byte %2: %3").arg(field).arg(FPos).arg(e.Message()));
         }
         const QByteArray image = FBytes.sliced(FPos, info.FileSize);
         FPos += info.FileSize;
@@ -51,7 +53,8 @@ private:
     void Need(qint64 count, const QString& field) const
     {
         if (FBytes.size() - FPos < count)
-            throw ESkinPackageError(QStringLiteral("Skin package ends early, in the %1 at byte %2").arg(field).arg(FPos));
+            throw ESkinPackageError(
+                QStringLiteral("Skin package ends early, in the %1 at byte %2").arg(field).arg(FPos));
     }
 
     const QByteArray& FBytes;
@@ -79,7 +82,8 @@ TbsSkinPackage ReadSkinPackage(const QByteArray& package)
     TbsSkinPackage result;
     result.Version = in.ReadInt32(QStringLiteral("version"));
     if (result.Version > SkinPackageVersion)
-        throw ESkinPackageError(QStringLiteral("Skin package version %1 is not supported").arg(result.Version));
+        throw ESkinPackageError(
+            QStringLiteral("Skin package version %1 is not supported").arg(result.Version));
     result.Picture = in.ReadPictureEntry(QStringLiteral("main picture"));
     result.InActivePicture = in.ReadPictureEntry(QStringLiteral("inactive picture"));
     result.Mask = in.ReadPictureEntry(QStringLiteral("mask picture"));
@@ -89,7 +93,8 @@ TbsSkinPackage ReadSkinPackage(const QByteArray& package)
     }
     const qint32 count = in.ReadInt32(QStringLiteral("active picture count"));
     if (count < 0)
-        throw ESkinPackageError(QStringLiteral("Skin package has a negative active picture count (%1)").arg(count));
+        throw ESkinPackageError(
+            QStringLiteral("Skin package has a negative active picture count (%1)").arg(count));
     for (qint32 i = 0; i < count; ++i)
         result.ActivePictures.append(in.ReadBmp(QStringLiteral("active picture %1").arg(i)));
     result.Description = in.Rest();

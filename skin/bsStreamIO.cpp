@@ -4,16 +4,21 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
+namespace
+{
 
-[[noreturn]] void ReadFailed() { throw EReadError(QStringLiteral("Stream read error")); }
+[[noreturn]] void ReadFailed()
+{
+    throw EReadError(QStringLiteral("Stream read error"));
+}
 
 } // namespace
 
 void OpenForReading(QFile& file)
 {
     if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\": %2").arg(file.fileName(), file.errorString()));
+        throw EFOpenError(
+            QStringLiteral("Cannot open file \"%1\": %2").arg(file.fileName(), file.errorString()));
 }
 
 QByteArray ReadWholeFile(const QString& fileName)
@@ -31,7 +36,8 @@ void WriteWholeFile(const QString& fileName, const QByteArray& bytes)
     // A failed write must not leave half a file in place of a good one.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, file.errorString()));
+        throw EFCreateError(
+            QStringLiteral("Cannot create file \"%1\": %2").arg(fileName, file.errorString()));
     WriteExactly(file, bytes.constData(), bytes.size());
     if (!file.commit())
         throw EWriteError(QStringLiteral("Cannot write file \"%1\": %2").arg(fileName, file.errorString()));

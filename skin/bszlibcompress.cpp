@@ -7,7 +7,8 @@
 #include <QIODevice>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const char* const InvalidOperation = "Invalid stream operation";
 
@@ -83,7 +84,10 @@ TCompressionStream::~TCompressionStream()
     }
 }
 
-qint64 TCompressionStream::Read(char*, qint64) { throw ECompressionError(QString::fromLatin1(InvalidOperation)); }
+qint64 TCompressionStream::Read(char*, qint64)
+{
+    throw ECompressionError(QString::fromLatin1(InvalidOperation));
+}
 
 qint64 TCompressionStream::Write(const char* Buffer, qint64 Count)
 {
@@ -162,7 +166,10 @@ TDecompressionStream::TDecompressionStream(QIODevice* Source) : TCustomZlibStrea
     DCheck(inflateInit(&FZRec));
 }
 
-TDecompressionStream::~TDecompressionStream() { inflateEnd(&FZRec); }
+TDecompressionStream::~TDecompressionStream()
+{
+    inflateEnd(&FZRec);
+}
 
 qint64 TDecompressionStream::Read(char* Buffer, qint64 Count)
 {
@@ -253,7 +260,8 @@ void DecompressStream(QIODevice& Source, QIODevice& Dest)
         throw EDecompressionError(QStringLiteral("compression error"));
 }
 
-namespace {
+namespace
+{
 
 // Runs a stream-to-stream helper on in-memory bytes.
 QByteArray ThroughBuffers(const QByteArray& source, void (*helper)(QIODevice&, QIODevice&))
@@ -270,6 +278,12 @@ QByteArray ThroughBuffers(const QByteArray& source, void (*helper)(QIODevice&, Q
 
 } // namespace
 
-QByteArray CompressBytes(const QByteArray& Source) { return ThroughBuffers(Source, CompressStream); }
+QByteArray CompressBytes(const QByteArray& Source)
+{
+    return ThroughBuffers(Source, CompressStream);
+}
 
-QByteArray DecompressBytes(const QByteArray& Source) { return ThroughBuffers(Source, DecompressStream); }
+QByteArray DecompressBytes(const QByteArray& Source)
+{
+    return ThroughBuffers(Source, DecompressStream);
+}

@@ -14,7 +14,8 @@
 #include <cstdio>
 #include <map>
 
-namespace {
+namespace
+{
 
 const char* const Usage = "usage: skinpack pack <skin.ini> <out.skn>\n"
                           "       skinpack unpack <in.skn> <folder>\n"
@@ -29,14 +30,21 @@ public:
     using Exception::Exception;
 };
 
-void Print(const QString& line) { std::printf("%s\n", qPrintable(line)); }
+void Print(const QString& line)
+{
+    std::printf("%s\n", qPrintable(line));
+}
 
 QString Describe(const QByteArray& picture)
 {
     if (picture.isEmpty())
         return QStringLiteral("none");
     const TbsBmpImageInfo info = ReadBmpImageInfo(picture);
-    return QStringLiteral("%1 x %2, %3 bits, %4 bytes").arg(info.Width).arg(info.Height).arg(info.BitCount).arg(picture.size());
+    return QStringLiteral("%1 x %2, %3 bits, %4 bytes")
+        .arg(info.Width)
+        .arg(info.Height)
+        .arg(info.BitCount)
+        .arg(picture.size());
 }
 
 // Loads a .skn file into skin; refuses one that holds none.
@@ -69,8 +77,10 @@ QString BareFileName(const QString& name, const QString& what)
 {
     if (name.isEmpty())
         throw EToolError(QStringLiteral("the description names no file for the %1").arg(what));
-    if (name.contains(u'/') || name.contains(u'\\') || name == QLatin1String(".") || name == QLatin1String(".."))
-        throw EToolError(QStringLiteral("the file name \"%1\" of the %2 is not a bare file name").arg(name, what));
+    if (name.contains(u'/') || name.contains(u'\\') || name == QLatin1String(".") ||
+        name == QLatin1String(".."))
+        throw EToolError(
+            QStringLiteral("the file name \"%1\" of the %2 is not a bare file name").arg(name, what));
     return name;
 }
 
@@ -87,7 +97,8 @@ std::map<QString, QByteArray> FolderFiles(const TbsSkinPackage& package)
         const QString name = BareFileName(ini.ReadString(pictures, key), what);
         const auto [it, fresh] = lowerNames.emplace(name.toLower(), name);
         if (!fresh && files[it->second] != image)
-            throw EToolError(QStringLiteral("the description gives \"%1\" to two different pictures").arg(name));
+            throw EToolError(
+                QStringLiteral("the description gives \"%1\" to two different pictures").arg(name));
         files[it->second] = image;
     };
     add(QStringLiteral("picture"), package.Picture, QStringLiteral("main picture"));
@@ -113,7 +124,8 @@ void Unpack(const QString& skn, const QString& folder)
     const QDir dir(folder);
     for (const auto& [name, bytes] : files)
         if (QFileInfo::exists(dir.filePath(name)))
-            throw EToolError(QStringLiteral("%1 already exists; unpack into a new folder").arg(dir.filePath(name)));
+            throw EToolError(
+                QStringLiteral("%1 already exists; unpack into a new folder").arg(dir.filePath(name)));
     if (!dir.mkpath(QStringLiteral(".")))
         throw EToolError(QStringLiteral("cannot create the folder %1").arg(folder));
     for (const auto& [name, bytes] : files)
@@ -134,7 +146,8 @@ QByteArray PackageOfFile(const QString& fileName)
     if (bytes.size() >= 8 && qFromLittleEndian<qint32>(bytes.constData() + 4) == bytes.size() - 8) {
         TbsCompressedStoredSkin skin;
         LoadSkn(skin, fileName);
-        Print(QStringLiteral("form: .skn file, compressed form of %1 bytes").arg(skin.CompressedData().size()));
+        Print(
+            QStringLiteral("form: .skn file, compressed form of %1 bytes").arg(skin.CompressedData().size()));
         return skin.DeCompressed();
     }
     if (IsZlibHeader(bytes)) {
@@ -157,7 +170,9 @@ void Info(const QString& fileName)
     for (qsizetype i = 0; i < package.ActivePictures.size(); ++i)
         Print(QStringLiteral("  %1: ").arg(i) + Describe(package.ActivePictures[i]));
     const TbsIniText ini(TbsIniText::DecodeText(package.Description));
-    Print(QStringLiteral("description: %1 bytes, %2 sections").arg(package.Description.size()).arg(ini.Sections().size()));
+    Print(QStringLiteral("description: %1 bytes, %2 sections")
+              .arg(package.Description.size())
+              .arg(ini.Sections().size()));
 }
 
 } // namespace
@@ -167,8 +182,9 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
-    const bool known = ((command == QLatin1String("pack") || command == QLatin1String("unpack")) && args.size() == 3) ||
-                       (command == QLatin1String("info") && args.size() == 2);
+    const bool known =
+        ((command == QLatin1String("pack") || command == QLatin1String("unpack")) && args.size() == 3) ||
+        (command == QLatin1String("info") && args.size() == 2);
     if (!known) {
         std::fputs(Usage, stderr);
         return 2;

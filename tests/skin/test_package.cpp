@@ -8,7 +8,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void ExpectSamePackage(const TbsSkinPackage& a, const TbsSkinPackage& b)
 {
@@ -27,7 +28,10 @@ QByteArray Int32(qint32 value)
     return QByteArray(le, 4);
 }
 
-void SetUInt32(QByteArray& bytes, qsizetype at, quint32 value) { qToLittleEndian(value, bytes.data() + at); }
+void SetUInt32(QByteArray& bytes, qsizetype at, quint32 value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
 
 } // namespace
 
@@ -156,7 +160,8 @@ TEST(SkinPackage, BitmapsThatLieAboutTheirSizeAreRefused)
         {"not a bitmap", withFirstActive("PK" + image.mid(2))},
         {"negative active picture count",
          Int32(3) + QByteArray("\1\1\1") + Int32(-1) + QByteArrayLiteral("[VERSION]")},
-        {"count larger than the pictures there are", Int32(3) + QByteArray("\1\1\1") + Int32(1000000) + image},
+        {"count larger than the pictures there are",
+         Int32(3) + QByteArray("\1\1\1") + Int32(1000000) + image},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -11,7 +11,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QByteArray Int32(qint32 value)
 {

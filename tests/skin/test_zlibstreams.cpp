@@ -6,7 +6,8 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // Bytes that deflate can barely shrink, so that the compressed form spans several buffers.
 QByteArray NoiseBytes(int size, quint32 seed = 7)
@@ -154,8 +155,8 @@ TEST(ZlibStreams, TruncatedStreamDeliversWhatItHoldsWithoutError)
 {
     const QByteArray data = NoiseBytes(30000);
     const QByteArray compressed = CompressBytes(data);
-    for (qsizetype keep : {qsizetype(0), qsizetype(2), compressed.size() / 2, compressed.size() - 4,
-                           compressed.size() - 1}) {
+    for (qsizetype keep :
+         {qsizetype(0), qsizetype(2), compressed.size() / 2, compressed.size() - 4, compressed.size() - 1}) {
         SCOPED_TRACE(keep);
         const QByteArray partial = DecompressBytes(compressed.left(keep));
         EXPECT_LE(partial.size(), data.size());
@@ -179,8 +180,10 @@ TEST(ZlibStreams, ReadingStopsAtTheEndOfTheZlibStream)
     EXPECT_EQ(zs.Read(out.data(), out.size()), 0);
 
     // A compressed form has nothing after its checksum: the whole-buffer helper refuses it.
-    ExpectError<EDecompressionError>([&] { DecompressBytes(CompressBytes(data) + tail); }, "compression error");
-    ExpectError<EDecompressionError>([&] { DecompressBytes(CompressBytes(data) + '\0'); }, "compression error");
+    ExpectError<EDecompressionError>([&] { DecompressBytes(CompressBytes(data) + tail); },
+                                     "compression error");
+    ExpectError<EDecompressionError>([&] { DecompressBytes(CompressBytes(data) + '\0'); },
+                                     "compression error");
 }
 
 TEST(ZlibStreams, BrokenDataRaisesCompressionError)
