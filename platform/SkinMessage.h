@@ -30,14 +30,14 @@ constexpr qintptr SkinDataMessageLParam = 1000;
 
 // A skin message: its number is the event type; wParam and lParam are the message's arguments
 // (the repository sends its own address as wParam) and Result is what the receiver answers.
-class TbsSkinMessage : public QEvent
+class TbsSkinMessageEvent : public QEvent
 {
   public:
-    TbsSkinMessage(int AMsg, quintptr AWParam = 0, qintptr ALParam = 0);
+    TbsSkinMessageEvent(int AMsg, quintptr AWParam = 0, qintptr ALParam = 0);
 
     int Msg() const { return int(type()); }
     // The event as a skin message, or nullptr for any other event.
-    static TbsSkinMessage* From(QEvent* AEvent) { return dynamic_cast<TbsSkinMessage*>(AEvent); }
+    static TbsSkinMessageEvent* From(QEvent* AEvent) { return dynamic_cast<TbsSkinMessageEvent*>(AEvent); }
 
     quintptr WParam;
     qintptr LParam;

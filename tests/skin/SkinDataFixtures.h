@@ -50,7 +50,7 @@ class TRecordingWindow : public QWidget
   protected:
     bool event(QEvent* e) override
     {
-        if (const TbsSkinMessage* m = TbsSkinMessage::From(e)) {
+        if (const TbsSkinMessageEvent* m = TbsSkinMessageEvent::From(e)) {
             FLog.Entries.push_back({objectName(), m->Msg(), m->WParam, m->LParam});
             return true;
         }
