@@ -7,6 +7,7 @@
 #include "bsLineGlyphs.h"
 #include "bsPaintParts.h"
 #include "bsPlatformInfo.h"
+#include "bsRecordPainting.h"
 #include "bsRectUtils.h"
 #include "bsTextEffects.h"
 #include "bsTextHelpers.h"
