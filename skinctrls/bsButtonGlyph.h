@@ -1,4 +1,5 @@
-// Placement and drawing of a button's glyph and caption, shared by every kind of button.
+// What a button shows inside its text rectangle, and drawing it with the skin's glyph and caption
+// placement.
 #pragma once
 
 #include "bsSkinEnums.h"
@@ -10,7 +11,7 @@
 class QPainter;
 class TImageList;
 
-// What a button shows inside its text rectangle and in which state.
+// A button's caption and glyph and the state they are drawn in.
 struct TbsGlyphAndCaption {
     QString Caption;
     // The glyph: a picture of the image list at ImageIndex when the index is valid, else Glyph cut
@@ -27,8 +28,9 @@ struct TbsGlyphAndCaption {
     bool Down = false;
 };
 
-// The glyph and caption rectangles inside R; empty glyph or caption give empty rectangles.
-void LayoutGlyphAndCaption(const QFontMetrics& metrics, const QRect& R, const TbsGlyphAndCaption& content,
-                           QRect& glyphRect, QRect& captionRect);
-// Draws the glyph and the caption (with the painter's font and pen) inside R.
-void DrawGlyphAndCaption(QPainter& painter, const QRect& R, const TbsGlyphAndCaption& content);
+// The cell of the glyph strip for the state, from 1: 3 hot and down, 4 hot, 1 enabled, 2 disabled,
+// each only when the strip has that many cells.
+int GlyphCell(const TbsGlyphAndCaption& content);
+// Draws the glyph and the caption (with the painter's font and pen) inside R; a pressed button
+// draws them at the same place as a released one.
+void DrawButtonContent(QPainter& painter, const QRect& R, const TbsGlyphAndCaption& content);

@@ -100,7 +100,7 @@ void TbsSkinButton::DrawDefaultImage(QImage& B)
     content.Enabled = isEnabled();
     content.Hot = FState.MouseIn;
     content.Down = pressed;
-    DrawGlyphAndCaption(painter, B.rect(), content);
+    DrawButtonContent(painter, B.rect(), content);
 }
 
 void TbsSkinButton::mousePressEvent(QMouseEvent* event)

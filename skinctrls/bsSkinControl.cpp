@@ -2,16 +2,16 @@
 #include "bsSkinControl.h"
 
 #include "TApplication.h"
+#include "bsSkinData.h"
 #include "bsDefaultLook.h"
 
 #include <QPainter>
 
 int FindSkinControlIndex(TbsSkinData* skinData, const QString& name)
 {
-    // The skin repository is not part of the program yet: every control draws its default look.
-    (void)skinData;
-    (void)name;
-    return -1;
+    if (!skinData || skinData->Empty())
+        return -1;
+    return skinData->GetControlIndex(name);
 }
 
 TbsSkinControl::TbsSkinControl(QWidget* parent) : QWidget(parent) {}
@@ -60,7 +60,8 @@ void TbsSkinControl::leaveEvent(QEvent* event)
 
 void TbsSkinControl::DrawDefaultImage(QImage& B) { B.fill(SysBtnFace()); }
 
-void TbsSkinControl::DrawSkinImage(QImage&) {}
+// Controls whose skin look is not drawn yet keep their default look with a skin object too.
+void TbsSkinControl::DrawSkinImage(QImage& B) { DrawDefaultImage(B); }
 
 TbsSkinCustomControl::TbsSkinCustomControl(QWidget* parent)
     : TbsSkinControl(parent), FDefaultFont(DefaultControlFont())

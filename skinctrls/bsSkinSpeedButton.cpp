@@ -127,7 +127,7 @@ void TbsSkinSpeedButton::DrawDefaultImage(QImage& B)
     content.Enabled = isEnabled();
     content.Hot = FState.MouseIn;
     content.Down = pressed;
-    DrawGlyphAndCaption(painter, B.rect(), content);
+    DrawButtonContent(painter, B.rect(), content);
 }
 
 void TbsSkinSpeedButton::mousePressEvent(QMouseEvent* event)

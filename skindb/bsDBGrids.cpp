@@ -31,6 +31,9 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(FView);
     FView->setModel(FModel);
+    // No scroll bars are attached: long lists and wide rows are moved through with the keyboard.
+    FView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FView->verticalHeader()->setFixedWidth(14);
     FView->verticalHeader()->setSectionsClickable(false);
@@ -106,17 +109,36 @@ void TbsSkinCustomDBGrid::SetColumnWidth(const QString& fieldName, int width)
     ApplyLayout();
 }
 
+void TbsSkinCustomDBGrid::SetColumns(const QList<TbsColumn>& columns)
+{
+    HideEditor();
+    FModel->SetColumns(columns);
+    ApplyLayout();
+    SyncCurrentRow();
+}
+
+void TbsSkinCustomDBGrid::SetCellColor(const QColor& color)
+{
+    QPalette palette = FView->palette();
+    palette.setColor(QPalette::Base, color);
+    FView->setPalette(palette);
+}
+
+void TbsSkinCustomDBGrid::SetFixedColor(const QColor& color)
+{
+    for (QHeaderView* header : {FView->horizontalHeader(), FView->verticalHeader()}) {
+        QPalette palette = header->palette();
+        palette.setColor(QPalette::Button, color);
+        palette.setColor(QPalette::Window, color);
+        header->setPalette(palette);
+    }
+}
+
 int TbsSkinCustomDBGrid::SelectedIndex() const { return std::max(0, FView->currentIndex().column()); }
 
 void TbsSkinCustomDBGrid::SetSelectedIndex(int column) { MoveColumn(column); }
 
-TField* TbsSkinCustomDBGrid::SelectedField() const
-{
-    TQuery* dataSet = DataSet();
-    if (!dataSet || !dataSet->Active() || SelectedIndex() >= dataSet->FieldCount())
-        return nullptr;
-    return dataSet->Fields(SelectedIndex());
-}
+TField* TbsSkinCustomDBGrid::SelectedField() const { return FModel->Field(SelectedIndex()); }
 
 int TbsSkinCustomDBGrid::VisibleRowCount() const
 {
@@ -142,13 +164,15 @@ void TbsSkinCustomDBGrid::ApplyLayout()
     if (!dataSet || !dataSet->Active())
         return;
     const QFontMetrics cell(font()), title(FTitleFont);
-    for (int column = 0; column < dataSet->FieldCount(); ++column) {
-        TField* field = dataSet->Fields(column);
-        int width = FColumnWidths.value(field->FieldName().toCaseFolded(), -1);
+    for (int column = 0; column < FModel->columnCount(); ++column) {
+        TField* field = FModel->Field(column);
+        int width = FModel->Column(column).Width;
+        if (width < 0 && field)
+            width = FColumnWidths.value(field->FieldName().toCaseFolded(), -1);
         if (width < 0) {
-            width = cell.horizontalAdvance(QLatin1Char('0')) * field->DisplayWidth() + 4;
+            width = field ? cell.horizontalAdvance(QLatin1Char('0')) * field->DisplayWidth() + 4 : 64;
             if (FOptions.Contains(dgTitles))
-                width = std::max(width, title.horizontalAdvance(field->FieldName()) + 4);
+                width = std::max(width, title.horizontalAdvance(FModel->Title(column)) + 4);
         }
         FView->setColumnWidth(column, width);
     }
