@@ -44,6 +44,16 @@ inline int MeanOfChannels(quint32 p)
     return (Red(p) + Green(p) + Blue(p) + 1) / 3;
 }
 
+// Replaces every pixel p of a 32-bit image by f(p).
+template <class F> void ChangeEachPixel(QImage& image, F f)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = f(row[x]);
+    }
+}
+
 // Radii beyond this only weigh the edge pixels further; the cap keeps the sums inside 64 bits.
 constexpr int kMaxBlurRadius = 1 << 20;
 
@@ -123,35 +133,23 @@ void TbsBitmap::CopyFrom(const QImage& APicture, const QRect& ASource, const QPo
 void TbsBitmap::SetAlpha(int AAlpha)
 {
     const quint32 alpha = quint32(std::clamp(AAlpha, 0, 255)) << 24;
-    for (int y = 0; y < Height(); ++y) {
-        quint32* row = GetScanLine(y);
-        for (int x = 0; x < Width(); ++x)
-            row[x] = (row[x] & 0x00FFFFFF) | alpha;
-    }
+    ChangeEachPixel(FImage, [alpha](quint32 p) { return (p & 0x00FFFFFF) | alpha; });
 }
 
 void TbsBitmap::CheckRGBA()
 {
-    for (int y = 0; y < Height(); ++y) {
-        quint32* row = GetScanLine(y);
-        for (int x = 0; x < Width(); ++x) {
-            const quint32 p = row[x];
-            const int a = Alpha(p);
-            row[x] = MakePixel(a, std::min(Red(p), a), std::min(Green(p), a), std::min(Blue(p), a));
-        }
-    }
+    ChangeEachPixel(FImage, [](quint32 p) {
+        const int a = Alpha(p);
+        return MakePixel(a, std::min(Red(p), a), std::min(Green(p), a), std::min(Blue(p), a));
+    });
 }
 
 void TbsBitmap::CheckRGBA2()
 {
-    for (int y = 0; y < Height(); ++y) {
-        quint32* row = GetScanLine(y);
-        for (int x = 0; x < Width(); ++x) {
-            const quint32 p = row[x];
-            const int a = Alpha(p);
-            row[x] = MakePixel(a, Premultiply(a, Red(p)), Premultiply(a, Green(p)), Premultiply(a, Blue(p)));
-        }
-    }
+    ChangeEachPixel(FImage, [](quint32 p) {
+        const int a = Alpha(p);
+        return MakePixel(a, Premultiply(a, Red(p)), Premultiply(a, Green(p)), Premultiply(a, Blue(p)));
+    });
 }
 
 void TbsBitmap::CheckingAlphaBlend()
@@ -168,16 +166,12 @@ void TbsBitmap::CheckingTransparent(quint32 AColor)
 {
     FTransparent = false;
     const auto near = [](int a, int b) { return std::abs(a - b) < 6; };
-    for (int y = 0; y < Height(); ++y) {
-        quint32* row = GetScanLine(y);
-        for (int x = 0; x < Width(); ++x) {
-            const quint32 p = row[x];
-            if (near(Red(p), Red(AColor)) && near(Green(p), Green(AColor)) && near(Blue(p), Blue(AColor))) {
-                row[x] = TransparentKey;
-                FTransparent = true;
-            }
-        }
-    }
+    ChangeEachPixel(FImage, [&](quint32 p) {
+        if (!near(Red(p), Red(AColor)) || !near(Green(p), Green(AColor)) || !near(Blue(p), Blue(AColor)))
+            return p;
+        FTransparent = true;
+        return TransparentKey;
+    });
 }
 
 void TbsBitmap::AlphaFromMask(const QImage& AMask)
@@ -285,11 +279,7 @@ void TbsBitmap::Draw(QPainter& APainter, const QRect& ADestRect) const
         return;
     QImage image = FImage;
     if (FTransparent && !FAlphaBlend) {
-        for (int y = 0; y < image.height(); ++y) {
-            auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                row[x] = (row[x] & 0x00FFFFFF) == (TransparentKey & 0x00FFFFFF) ? 0 : (row[x] | 0xFF000000);
-        }
+        bsPixels::ClearKeyColor(image, TransparentKey);
     } else if (!FAlphaBlend) {
         image = image.convertToFormat(QImage::Format_RGB32);
     }

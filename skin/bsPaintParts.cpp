@@ -518,12 +518,7 @@ void DrawStripFrame(QPainter& C, int X, int Y, int k, int n, const QImage& ABitm
     QImage frame(w, h, QImage::Format_ARGB32);
     frame.fill(0);
     CopyPixels(frame, frame.rect(), bsPixels::As32Bit(ABitmap), QRect(w * (k - 1), 0, w, h));
-    const quint32 key = frame.pixel(0, h - 1) & 0x00FFFFFF;
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<quint32*>(frame.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            row[x] = (row[x] & 0x00FFFFFF) == key ? 0 : (row[x] | 0xFF000000);
-    }
+    bsPixels::ClearKeyColor(frame, frame.pixel(0, h - 1));
     C.drawImage(X, Y, frame);
 }
 

@@ -100,4 +100,13 @@ void CopyPixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
         std::memcpy(to, in, size_t(part.width()) * 4);
 }
 
+void ClearKeyColor(QImage& image, quint32 AKeyRgb)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = (row[x] & 0x00FFFFFF) == (AKeyRgb & 0x00FFFFFF) ? 0 : (row[x] | 0xFF000000);
+    }
+}
+
 } // namespace bsPixels

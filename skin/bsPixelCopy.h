@@ -87,4 +87,8 @@ template <class Op> void MapPixels(QImage& dst, const QRect& D, const QImage& sr
 // images; pixels of D whose source lies outside src are left as they are. Both images are 32-bit.
 void CopyPixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S);
 
+// Makes every pixel of a 32-bit image whose colour is AKeyRgb (0xRRGGBB) clear (0) and every
+// other one opaque: how a picture drawn with a transparent colour is handed to QPainter.
+void ClearKeyColor(QImage& image, quint32 AKeyRgb);
+
 } // namespace bsPixels

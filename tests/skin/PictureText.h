@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,30 @@ inline Rows Text(const QImage& image)
         std::string row;
         for (int x = 0; x < image.width(); ++x)
             row += LetterOf(image.pixel(x, y));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// A black w x h canvas after draw(painter) has painted on it.
+template <class F> QImage Painted(int w, int h, F draw)
+{
+    QImage canvas(w, h, QImage::Format_RGB32);
+    canvas.fill(0xFF000000);
+    QPainter painter(&canvas);
+    draw(painter);
+    painter.end();
+    return canvas;
+}
+
+// A region as text over a w x h area: '#' for a pixel inside, '.' outside.
+inline Rows RegionText(const QRegion& region, int w, int h)
+{
+    Rows rows;
+    for (int y = 0; y < h; ++y) {
+        std::string row;
+        for (int x = 0; x < w; ++x)
+            row += region.contains(QPoint(x, y)) ? '#' : '.';
         rows.push_back(row);
     }
     return rows;

@@ -59,23 +59,19 @@ TEST(LineGlyphs, ExactPixels)
          {"........", ".######.", ".######.", ".######.", ".######.", ".######.", ".######.", "........"}},
     };
     for (const GlyphCase& c : cases) {
-        QImage canvas(c.canvas, QImage::Format_RGB32);
-        canvas.fill(0xFF000000);
-        QPainter painter(&canvas);
-        c.draw(painter, canvas.rect(), QColor::fromRgb(PictureText::ColorOf('#')));
-        painter.end();
+        const QImage canvas = PictureText::Painted(c.canvas.width(), c.canvas.height(), [&](QPainter& p) {
+            c.draw(p, QRect(QPoint(0, 0), c.canvas), QColor::fromRgb(PictureText::ColorOf('#')));
+        });
         EXPECT_EQ(PictureText::Text(canvas), c.expected) << c.name;
     }
 }
 
 TEST(LineGlyphs, Frame3DGivesTheBottomRightItsCorners)
 {
-    QImage canvas(6, 5, QImage::Format_RGB32);
-    canvas.fill(0xFF000000);
-    QPainter painter(&canvas);
-    Frame3D(painter, QRect(0, 0, 5, 4), QColor::fromRgb(PictureText::ColorOf('T')),
-            QColor::fromRgb(PictureText::ColorOf('B')));
-    painter.end();
+    const QImage canvas = PictureText::Painted(6, 5, [](QPainter& p) {
+        Frame3D(p, QRect(0, 0, 5, 4), QColor::fromRgb(PictureText::ColorOf('T')),
+                QColor::fromRgb(PictureText::ColorOf('B')));
+    });
     EXPECT_EQ(PictureText::Text(canvas), (Rows{"TTTTB.", "T...B.", "T...B.", "BBBBB.", "......"}));
 }
 

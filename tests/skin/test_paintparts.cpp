@@ -6,7 +6,9 @@
 #include <climits>
 #include <gtest/gtest.h>
 
+using PictureText::Painted;
 using PictureText::Picture;
+using PictureText::RegionText;
 using PictureText::Rows;
 using PictureText::Text;
 
@@ -295,19 +297,6 @@ TEST(FrameBorders, TallerTopAndMissingBorders)
     EXPECT_TRUE(borders.Right.isNull());
 }
 
-// The region as text: '#' for a pixel inside, '.' outside, over a w x h area.
-Rows RegionText(const QRegion& region, int w, int h)
-{
-    Rows rows;
-    for (int y = 0; y < h; ++y) {
-        std::string row;
-        for (int x = 0; x < w; ++x)
-            row += region.contains(QPoint(x, y)) ? '#' : '.';
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 // A mask picture from '#' (black, inside) and '.' (white) rows.
 QImage Mask(const Rows& rows)
 {
@@ -400,11 +389,7 @@ TEST(StripFrame, DrawsOneFrameWithoutItsKeyColour)
         {"frame past the strip", 5, 4, {"....", "....", "....", "...."}},
     };
     for (const Case& c : cases) {
-        QImage canvas(4, 4, QImage::Format_RGB32);
-        canvas.fill(0);
-        QPainter painter(&canvas);
-        DrawStripFrame(painter, 1, 1, c.k, c.n, strip);
-        painter.end();
+        const QImage canvas = Painted(4, 4, [&](QPainter& p) { DrawStripFrame(p, 1, 1, c.k, c.n, strip); });
         EXPECT_EQ(Text(canvas), c.expected) << c.name;
     }
 }

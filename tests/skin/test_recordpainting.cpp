@@ -66,15 +66,8 @@ TEST_F(RecordPainting, NoPictureDrawsNothing)
 TEST_F(RecordPainting, RegionFromTheMaskPicture)
 {
     record.MaskPictureIndex = 1;
-    const QRegion region = ControlRegion(&data, record, 7, 5);
-    Rows rows;
-    for (int y = 0; y < 5; ++y) {
-        std::string row;
-        for (int x = 0; x < 7; ++x)
-            row += region.contains(QPoint(x, y)) ? '#' : '.';
-        rows.push_back(row);
-    }
-    EXPECT_EQ(rows, (Rows{"#.....#", ".#####.", ".#####.", ".#####.", "#.....#"}));
+    EXPECT_EQ(PictureText::RegionText(ControlRegion(&data, record, 7, 5), 7, 5),
+              (Rows{"#.....#", ".#####.", ".#####.", ".#####.", "#.....#"}));
     record.MaskPictureIndex = 7;
     EXPECT_TRUE(ControlRegion(&data, record, 7, 5).isEmpty());
 }

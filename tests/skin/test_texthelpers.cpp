@@ -1,5 +1,6 @@
 // Tests of the drawing helpers that place things: text shortening and rectangles, glyph and caption
 // layout, rectangle tests, colours and version tests. Widths come from the font in use, never pixels.
+#include "PictureText.h"
 #include "skin/bsUtils.h"
 
 #include <QFontMetrics>
@@ -141,12 +142,10 @@ TEST(GlyphLayout, StripGlyphWithColourMarker)
     glyph.Strip = strip;
     glyph.NumGlyphs = 2;
     for (bool pressed : {false, true}) {
-        QImage canvas(20, 20, QImage::Format_RGB32);
-        canvas.fill(0xFF000000);
-        QPainter painter(&canvas);
-        DrawGlyphAndCaption(painter, QRect(0, 0, 20, 20), -1, 0, blGlyphLeft, QString(), glyph, pressed,
-                            {0x000000FF, true});
-        painter.end();
+        const QImage canvas = PictureText::Painted(20, 20, [&](QPainter& p) {
+            DrawGlyphAndCaption(p, QRect(0, 0, 20, 20), -1, 0, blGlyphLeft, QString(), glyph, pressed,
+                                {0x000000FF, true});
+        });
         const int o = pressed ? 9 : 8;
         EXPECT_EQ(canvas.pixel(o, o), 0xFF00FF00u) << pressed;
         EXPECT_EQ(canvas.pixel(o + 3, o + 1), 0xFF00FF00u) << pressed;
@@ -170,14 +169,12 @@ TEST(GlyphLayout, MarkerAloneFillsTheInsetClient)
         {"pressed strip button", 3, true, QRect(2, 5, 6, 4)},
     };
     for (const Case& c : cases) {
-        QImage canvas(10, 12, QImage::Format_RGB32);
-        canvas.fill(0xFF000000);
-        QPainter painter(&canvas);
         TbsButtonGlyph none;
         none.NumGlyphs = c.numGlyphs;
-        DrawGlyphAndCaption(painter, canvas.rect(), -1, 0, blGlyphLeft, QString(), none, c.pressed,
-                            {0x00FFFFFF, true});
-        painter.end();
+        const QImage canvas = PictureText::Painted(10, 12, [&](QPainter& p) {
+            DrawGlyphAndCaption(p, QRect(0, 0, 10, 12), -1, 0, blGlyphLeft, QString(), none, c.pressed,
+                                {0x00FFFFFF, true});
+        });
         for (int y = 0; y < 12; ++y)
             for (int x = 0; x < 10; ++x)
                 EXPECT_EQ(canvas.pixel(x, y) == 0xFFFFFFFF, c.filled.contains(x, y))
