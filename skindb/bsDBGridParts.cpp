@@ -47,11 +47,50 @@ QPixmap DBGridIndicator(int index)
     return QPixmap::fromImage(image);
 }
 
+void TbsDBGridModel::SetColumns(const QList<TbsColumn>& columns)
+{
+    beginResetModel();
+    FColumnList = columns;
+    FColumns = ColumnsOfDataSet();
+    endResetModel();
+}
+
+int TbsDBGridModel::ColumnsOfDataSet() const
+{
+    if (!FDataSet || !FDataSet->Active())
+        return 0;
+    return FColumnList.isEmpty() ? FDataSet->FieldCount() : int(FColumnList.size());
+}
+
+TbsColumn TbsDBGridModel::Column(int column) const
+{
+    if (column >= 0 && column < FColumnList.size())
+        return FColumnList[column];
+    TbsColumn own;
+    if (FDataSet && FDataSet->Active() && column >= 0 && column < FDataSet->FieldCount())
+        own.FieldName = FDataSet->Fields(column)->FieldName();
+    return own;
+}
+
+TField* TbsDBGridModel::Field(int column) const
+{
+    if (!FDataSet || !FDataSet->Active() || column < 0 || column >= FColumns)
+        return nullptr;
+    return FColumnList.isEmpty() ? FDataSet->Fields(column)
+                                 : FDataSet->FindField(FColumnList[column].FieldName);
+}
+
+QString TbsDBGridModel::Title(int column) const
+{
+    const TbsColumn settings = Column(column);
+    return settings.Title.isEmpty() ? settings.FieldName : settings.Title;
+}
+
 bool TbsDBGridModel::Refresh()
 {
     const bool active = FDataSet && FDataSet->Active();
     const int rows = active ? FDataSet->RecordCount() : 0;
-    const int columns = active ? FDataSet->FieldCount() : 0;
+    const int columns = ColumnsOfDataSet();
     if (columns != FColumns) {
         beginResetModel();
         FRows = rows;
@@ -86,19 +125,26 @@ void TbsDBGridModel::RefreshIndicators()
         emit headerDataChanged(Qt::Vertical, 0, FRows - 1);
 }
 
-int TbsDBGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FRows; }
+int TbsDBGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : FRows;
+}
 
-int TbsDBGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FColumns; }
+int TbsDBGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : FColumns;
+}
 
 QVariant TbsDBGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!FDataSet || !index.isValid() || index.column() >= FDataSet->FieldCount())
+    const TField* field = index.isValid() ? Field(index.column()) : nullptr;
+    if (!field)
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return FDataSet->RowValue(index.row(), index.column()).toString();
+        return FDataSet->RowValue(index.row(), field->Index()).toString();
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(FDataSet->Fields(index.column())->Alignment() | Qt::AlignVCenter);
+        return QVariant::fromValue(field->Alignment() | Qt::AlignVCenter);
     default:
         return QVariant();
     }
@@ -109,8 +155,12 @@ QVariant TbsDBGridModel::headerData(int section, Qt::Orientation orientation, in
     if (!FDataSet || !FDataSet->Active())
         return QVariant();
     if (orientation == Qt::Horizontal) {
-        if (role == Qt::DisplayRole && section < FDataSet->FieldCount())
-            return FDataSet->Fields(section)->FieldName();
+        if (section >= FColumns)
+            return QVariant();
+        if (role == Qt::DisplayRole)
+            return Title(section);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Column(section).TitleAlignment | Qt::AlignVCenter);
         return QVariant();
     }
     if (role == Qt::DecorationRole && section == FDataSet->RecNo() - 1) {
@@ -174,19 +224,40 @@ void TbsDBGridView::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-void TbsGridDataLink::ActiveChanged() { FGrid->LinkActiveChanged(); }
+void TbsGridDataLink::ActiveChanged()
+{
+    FGrid->LinkActiveChanged();
+}
 
-void TbsGridDataLink::DataSetChanged() { FGrid->LinkDataSetChanged(); }
+void TbsGridDataLink::DataSetChanged()
+{
+    FGrid->LinkDataSetChanged();
+}
 
-void TbsGridDataLink::DataSetScrolled(int) { FGrid->LinkScrolled(); }
+void TbsGridDataLink::DataSetScrolled(int)
+{
+    FGrid->LinkScrolled();
+}
 
-void TbsGridDataLink::RecordChanged(TField* field) { FGrid->LinkRecordChanged(field); }
+void TbsGridDataLink::RecordChanged(TField* field)
+{
+    FGrid->LinkRecordChanged(field);
+}
 
-void TbsGridDataLink::EditingChanged() { FGrid->LinkEditingChanged(); }
+void TbsGridDataLink::EditingChanged()
+{
+    FGrid->LinkEditingChanged();
+}
 
-void TbsGridDataLink::UpdateData() { FGrid->LinkUpdateData(); }
+void TbsGridDataLink::UpdateData()
+{
+    FGrid->LinkUpdateData();
+}
 
-void TbsGridDataLink::LayoutChanged() { FGrid->LinkActiveChanged(); }
+void TbsGridDataLink::LayoutChanged()
+{
+    FGrid->LinkActiveChanged();
+}
 
 TDBGridInplaceEdit::TDBGridInplaceEdit(TbsSkinCustomDBGrid* grid, QWidget* parent)
     : TbsCustomEdit(parent), FGrid(grid)
@@ -195,7 +266,10 @@ TDBGridInplaceEdit::TDBGridInplaceEdit(TbsSkinCustomDBGrid* grid, QWidget* paren
     hide();
 }
 
-bool TDBGridInplaceEdit::CanChangeText() { return FGrid->CanEditModify(); }
+bool TDBGridInplaceEdit::CanChangeText()
+{
+    return FGrid->CanEditModify();
+}
 
 void TDBGridInplaceEdit::Change()
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TDataLink.h"
+#include "bsDBGrids.h"
 #include "bsSkinEdit.h"
 
 #include <QAbstractTableModel>
@@ -23,6 +24,13 @@ public:
     explicit TbsDBGridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     void SetDataSet(TQuery* dataSet) { FDataSet = dataSet; }
+    // The columns to show; none shows every field. Resets the model.
+    void SetColumns(const QList<TbsColumn>& columns);
+    // What column shows: its settings, its field (nullptr when the data set is closed or lacks it)
+    // and its title.
+    TbsColumn Column(int column) const;
+    TField* Field(int column) const;
+    QString Title(int column) const;
     // Brings the row and column counts in line with the data set and repaints every row.
     // Answers whether the columns changed (the view then needs its layout again).
     bool Refresh();
@@ -35,7 +43,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // The number of columns the data set gives now.
+    int ColumnsOfDataSet() const;
+
     TQuery* FDataSet = nullptr;
+    QList<TbsColumn> FColumnList;
     int FRows = 0;
     int FColumns = 0;
 };

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QList>
 #include <functional>
 #include <memory>
 
@@ -38,6 +39,22 @@ enum TbsDBGridOption {
     dgMultiSelect
 };
 using TbsDBGridOptions = TSet<TbsDBGridOption, dgMultiSelect>;
+
+// One column of a data grid: the field it shows, its title (the field's name when empty), its
+// width in pixels (the field's default width when negative) and where its title sits.
+struct TbsColumn {
+    TbsColumn() = default;
+    TbsColumn(const QString& fieldName, const QString& title = QString(), int width = -1,
+              Qt::Alignment titleAlignment = Qt::AlignLeft)
+        : FieldName(fieldName), Title(title), Width(width), TitleAlignment(titleAlignment)
+    {
+    }
+
+    QString FieldName;
+    QString Title;
+    int Width = -1;
+    Qt::Alignment TitleAlignment = Qt::AlignLeft;
+};
 
 // One grid row per record and one column per field, titled with the field's name. The grid's
 // current row is the data set's current record. Typing, F2 or a double click edit the current
@@ -73,6 +90,12 @@ public:
     void SetGridLineColor(const QColor& color);
     // An explicit width for the column of a field; other columns take their field's default width.
     void SetColumnWidth(const QString& fieldName, int width);
+    // The columns shown, in order; without any, one column per field titled with its name. A column
+    // whose field the data set lacks stays empty.
+    void SetColumns(const QList<TbsColumn>& columns);
+    // The background of the data cells, and of the title row and the indicator column.
+    void SetCellColor(const QColor& color);
+    void SetFixedColor(const QColor& color);
 
     // The current column (0 = first field).
     int SelectedIndex() const;
