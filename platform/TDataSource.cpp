@@ -32,7 +32,7 @@ TDataSetState TDataSource::State() const
 
 bool TDataSource::Edit()
 {
-    if (AutoEdit && State() == dsBrowse)
+    if (AutoEdit && State() == dsBrowse && FDataSet->CanModify())
         FDataSet->Edit();
     return IsEditState(State());
 }

@@ -26,7 +26,8 @@ class TDataSource : public QObject
     bool AutoEdit = true;
     // The query's state; dsInactive without a query.
     TDataSetState State() const;
-    // With AutoEdit, puts a browsing query into edit state; answers whether it is now editing.
+    // With AutoEdit, puts a browsing query that can be modified into edit state; answers whether
+    // it is now editing. A query that cannot be modified simply stays browsing.
     bool Edit();
 
     const QList<TDataLink*>& Links() const { return FLinks; }

@@ -112,6 +112,12 @@ TEST_F(DataLinkTest, SourceAndLinkFollowTheQueryState)
     link.ReadOnly = true;
     EXPECT_FALSE(link.Edit());
     EXPECT_EQ(q.State(), dsBrowse);
+    link.ReadOnly = false;
+
+    q.Close(); // rows that cannot be written back are not edited, and that is no error
+    OpenPeople(QStringLiteral("select 姓名 from 人员"));
+    EXPECT_FALSE(link.Edit());
+    EXPECT_EQ(q.State(), dsBrowse);
 }
 
 TEST_F(DataLinkTest, AFieldLinkShowsTheCurrentValueAndWritesTheEditorsValueBeforeMoving)
