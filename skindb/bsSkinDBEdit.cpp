@@ -28,6 +28,9 @@ void TbsSkinDBEdit::ShowFieldText(const QString& text)
     // Setting the same text again would move the caret away from where the user is typing.
     if (text != this->text())
         setText(text);
+    // An edit without the focus shows the start of a long value, as a field list is read.
+    if (!hasFocus())
+        setCursorPosition(0);
 }
 
 void TbsSkinDBEdit::DataChange()

@@ -1,5 +1,8 @@
-// The data-aware skinned controls: edit and memo bound to one column of a data source.
+// The data-aware skinned controls: edit, combo box, memo and text bound to one column of a data
+// source.
 #pragma once
 
+#include "bsSkinDBComboBox.h"
 #include "bsSkinDBEdit.h"
 #include "bsSkinDBMemo.h"
+#include "bsSkinDBText.h"
