@@ -49,14 +49,6 @@ std::pair<QString, QString> SplitEntry(const QString& AEntry)
     return {AEntry.left(colon), AEntry.mid(colon + 1)};
 }
 
-// The number of entries a list section names: its "count", taken as at most the number of keys
-// in the section, so that a corrupt count cannot run the reader through millions of entries.
-int EntryCount(const TbsIniText& ini, const QString& ASection)
-{
-    return int(
-        qMin<qsizetype>(ReadInteger(ini, ASection, QStringLiteral("count"), 0), ini.KeyCount(ASection)));
-}
-
 template <class Record>
 int IndexByName(const std::vector<std::unique_ptr<Record>>& AList, const QString& AIDName)
 {
@@ -64,6 +56,24 @@ int IndexByName(const std::vector<std::unique_ptr<Record>>& AList, const QString
         if (AList[i]->IDName == AIDName)
             return int(i);
     return -1;
+}
+
+// Reads the entries "i" = "name:type" of a list section: each entry whose type creates a record
+// is appended to AList, reads its own section and is handed to AAfterRead; other entries are
+// skipped.
+template <class Record, class AfterRead>
+void ReadList(const TbsIniText& ini, const QString& ASection, std::vector<std::unique_ptr<Record>>& AList,
+              std::unique_ptr<Record> (*ACreate)(const QString&, const QString&), AfterRead AAfterRead)
+{
+    const qint32 count = ReadCount(ini, ASection, QStringLiteral("count"));
+    for (qint32 i = 0; i < count; ++i) {
+        const auto [name, type] = SplitEntry(ReadString(ini, ASection, QString::number(i)));
+        if (auto record = ACreate(type, name)) {
+            record->LoadFromFile(ini);
+            AAfterRead(*record);
+            AList.push_back(std::move(record));
+        }
+    }
 }
 
 template <class Record, class TypeName>
@@ -196,33 +206,9 @@ void TbsSkinData::ReadRecords(const TbsIniText& ini)
     LayerFrame.InitAlphaImages(*this);
     HintWindow.LoadFromFile(ini);
     FSkinColors.LoadFromFile(ini);
-    ReadSkinObjects(ini);
-    ReadSkinControls(ini);
-}
-
-void TbsSkinData::ReadSkinObjects(const TbsIniText& ini)
-{
-    const int count = EntryCount(ini, SkinObjectsSection);
-    for (int i = 0; i < count; ++i) {
-        const auto [name, type] = SplitEntry(ReadString(ini, SkinObjectsSection, QString::number(i)));
-        if (auto record = CreateSkinObject(type, name)) {
-            ObjectList.push_back(std::move(record));
-            ObjectList.back()->LoadFromFile(ini);
-            ObjectList.back()->InitAlphaImages(*this);
-        }
-    }
-}
-
-void TbsSkinData::ReadSkinControls(const TbsIniText& ini)
-{
-    const int count = EntryCount(ini, SkinControlsSection);
-    for (int i = 0; i < count; ++i) {
-        const auto [name, type] = SplitEntry(ReadString(ini, SkinControlsSection, QString::number(i)));
-        if (auto record = CreateSkinControl(type, name)) {
-            CtrlList.push_back(std::move(record));
-            CtrlList.back()->LoadFromFile(ini);
-        }
-    }
+    ReadList(ini, SkinObjectsSection, ObjectList, CreateSkinObject,
+             [this](TbsDataSkinObject& AObject) { AObject.InitAlphaImages(*this); });
+    ReadList(ini, SkinControlsSection, CtrlList, CreateSkinControl, [](TbsDataSkinControl&) {});
 }
 
 void TbsSkinData::SaveDescription(TbsIniText& ini) const

@@ -156,8 +156,6 @@ class TbsSkinData : public QObject, public TbsFormInfo
     void LoadOrStayCleared(const std::function<void()>& ARead);
     void ReadNames(const TbsIniText& ini);
     void ReadRecords(const TbsIniText& ini);
-    void ReadSkinObjects(const TbsIniText& ini);
-    void ReadSkinControls(const TbsIniText& ini);
     void FinishLoad();
     void LoadListSkin();
 

@@ -305,12 +305,16 @@ TbsStdCommand ReadCommand(const TbsIniText& ini, const QString& section, const Q
     return Read(ini, section, key, cmDefault);
 }
 
+qint32 ReadCount(const TbsIniText& ini, const QString& section, const QString& key)
+{
+    return qint32(qMin<qsizetype>(ReadInteger(ini, section, key, 0), ini.KeyCount(section)));
+}
+
 QStringList ReadStrings(const TbsIniText& ini, const QString& section, const QString& name)
 {
-    const qint32 count = ReadInteger(ini, section, name + QLatin1String("count"), 0);
-    const qsizetype n = qMin<qsizetype>(count, ini.KeyCount(section));
+    const qint32 count = ReadCount(ini, section, name + QLatin1String("count"));
     QStringList list;
-    for (qsizetype i = 0; i < n; ++i)
+    for (qint32 i = 0; i < count; ++i)
         list << ReadString(ini, section, QString::number(i));
     return list;
 }

@@ -26,8 +26,11 @@ TPoint ReadPoint(const TbsIniText& ini, const QString& section, const QString& k
 TRect ReadRect(const TbsIniText& ini, const QString& section, const QString& key);
 // Substring tests for "fsbold", "fsitalic", "fsunderline" and "fsstrikeout" (case-sensitive).
 TFontStyles ReadFontStyles(const TbsIniText& ini, const QString& section, const QString& key);
-// The list "<name>count" = N followed by the keys "0" ... "N-1"; a missing numbered key gives "".
-// N is taken as at most the number of keys in the section, so a corrupt count cannot run away.
+// The number of entries a list section names under key: the integer, taken as at most the number
+// of keys in the section, so that a corrupt count cannot run a reader through millions of entries.
+qint32 ReadCount(const TbsIniText& ini, const QString& section, const QString& key);
+// The list "<name>count" = N (ReadCount) followed by the keys "0" ... "N-1"; a missing numbered
+// key gives "".
 QStringList ReadStrings(const TbsIniText& ini, const QString& section, const QString& name);
 // The enumeration readers compare names exactly; the tables in bsSkinValues.cpp give each
 // reader's fallback for an unknown name and its default for an absent key.

@@ -333,6 +333,19 @@ TEST(SkinRepository, AFolderWithoutARequiredSectionIsNotLoaded)
     EXPECT_EQ(sd.CtrlList.size(), 29u);
 }
 
+TEST(SkinRepository, AHugeListCountReadsOnlyTheEntriesThatCanExist)
+{
+    const TbsSkinPackage parts = ReadSkinPackage(TestStoredSkin()->DeCompressed());
+    TbsSkinPackage huge = parts;
+    huge.Description.replace("[SKINCONTROLS]\r\ncount=31", "[SKINCONTROLS]\r\ncount=2000000000");
+    ASSERT_NE(huge.Description, parts.Description);
+    TbsCompressedStoredSkin storedSkin;
+    storedSkin.LoadFromPackage(huge);
+    TbsSkinData sd;
+    sd.LoadCompressedStoredSkin(&storedSkin);
+    EXPECT_EQ(sd.CtrlList.size(), 29u);
+}
+
 TEST(SkinRepository, ClearSkinSendsTheThreeChangeMessagesWithLParam1000)
 {
     TSkinMessageLog log;
