@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-namespace
-{
+namespace {
 
 inline int Alpha(quint32 p)
 {
@@ -196,7 +195,7 @@ void TbsBitmap::PremultipliedAlphaFromMask(const QImage& AMask)
 
 void TbsBitmap::FillRect(const QRect& R, quint32 AColor)
 {
-    const QRect area = R.intersected(FImage.rect());
+    const QRect area = R.isEmpty() ? QRect() : R.intersected(FImage.rect());
     if (area.isEmpty())
         return;
     // Blending with an opaque colour replaces the pixels, so both drawing modes come to this.

@@ -5,13 +5,13 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 using bsPixels::Bounded;
 using bsPixels::CopyPixels;
 using bsPixels::RectLTRB;
 
-namespace
-{
+namespace {
 
 // A rectangle as its four edges, right and bottom exclusive.
 struct Box {
@@ -49,15 +49,56 @@ void SizeImage(QImage& B, int AW, int AH, QImage::Format AFormat, quint32 AFill 
         B.fill(AFill);
 }
 
+// Fills the visible part of a tiled area whose tile lies wholly in its picture: pixel (x, y) takes
+// the tile's pixel ((x - left) mod width, (y - top) mod height). A row is built from the tile's
+// source row and then from its own first period, doubling what it copies; every later row
+// repeats the row one tile height above it.
+void TileRows(QImage& B, const QImage& SB, const QRect& ATile, const Box& area, const Box& seen)
+{
+    const int pw = ATile.width(), ph = ATile.height();
+    uchar* bits = B.bits();
+    const qsizetype stride = B.bytesPerLine();
+    const auto at = [&](int x, int y) { return reinterpret_cast<quint32*>(bits + y * stride) + x; };
+    const size_t rowBytes = size_t(seen.r - seen.l) * 4;
+    for (int y = seen.t; y < seen.b; ++y) {
+        if (y - ph >= seen.t) {
+            std::memcpy(at(seen.l, y), at(seen.l, y - ph), rowBytes);
+            continue;
+        }
+        const quint32* source =
+            reinterpret_cast<const quint32*>(SB.constScanLine(ATile.top() + (y - area.t) % ph)) +
+            ATile.left();
+        const int offset = (seen.l - area.l) % pw;
+        int x = seen.l, n = std::min(pw - offset, seen.r - x);
+        std::memcpy(at(x, y), source + offset, size_t(n) * 4);
+        x += n;
+        if (x >= seen.r)
+            continue;
+        const int period = x;
+        n = std::min(pw, seen.r - x);
+        std::memcpy(at(x, y), source, size_t(n) * 4);
+        for (x += n; x < seen.r; x += n) {
+            n = std::min(x - period, seen.r - x);
+            std::memcpy(at(x, y), at(period, y), size_t(n) * 4);
+        }
+    }
+}
+
 // Lays copies of ATile's pixels (at their own size) over AArea from its top-left corner, rows and
 // columns of tiles, the last ones shortened where they pass AArea's right or bottom edge.
 void TileInto(QImage& B, const QImage& SB, const QRect& ATile, const QRect& AArea)
 {
+    // QRect::intersected turns a rectangle of negative size around; such an area is empty.
     const int pw = ATile.width(), ph = ATile.height();
-    const QRect visible = AArea.intersected(B.rect());
+    const QRect visible = AArea.isEmpty() ? QRect() : AArea.intersected(B.rect());
     if (pw <= 0 || ph <= 0 || visible.isEmpty())
         return;
     const Box area = Edges(AArea), seen = Edges(visible);
+    if (SB.rect().contains(ATile)) {
+        TileRows(B, SB, ATile, area, seen);
+        return;
+    }
+    // A tile reaching past its picture is copied tile by tile, each clipped to the picture.
     const int x0 = area.l + (seen.l - area.l) / pw * pw, y0 = area.t + (seen.t - area.t) / ph * ph;
     for (int y = y0; y < seen.b; y += ph) {
         const int h = std::min(ph, area.b - y);
@@ -423,8 +464,7 @@ TbsRegionData MaskToRegionData(const QImage& AMask, int dX, int dY)
     return data;
 }
 
-namespace
-{
+namespace {
 QRegion RegionOf(const TbsRegionData& AData)
 {
     QRegion region;

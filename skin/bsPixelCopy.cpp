@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-namespace bsPixels
-{
+namespace bsPixels {
 
 AxisMap MapAxis(int d0, int dLen, int s0, int sLen, int dLimit, int sLimit)
 {
@@ -46,8 +45,45 @@ RectMap MapRect(const QImage& dst, const QRect& D, const QImage& src, const QRec
             MapAxis(D.top(), D.height(), S.top(), S.height(), dst.height(), src.height())};
 }
 
-namespace
+namespace {
+
+// A stretched row is built from runs: neighbouring destination pixels that sample the same source
+// pixel.
+struct Run {
+    int source, count;
+};
+
+std::vector<Run> RunsOf(const std::vector<int>& AIndexes)
 {
+    std::vector<Run> runs;
+    for (int s : AIndexes) {
+        if (!runs.empty() && runs.back().source == s)
+            ++runs.back().count;
+        else
+            runs.push_back({s, 1});
+    }
+    return runs;
+}
+
+// Writes the runs of one row. A run of up to four pixels is written as four stores whatever its
+// length (the next run overwrites the surplus), which keeps the loop free of branches that depend
+// on the data; runs whose surplus would pass the row's end are written exactly.
+void ExpandRow(quint32* out, const quint32* from, const std::vector<Run>& runs, size_t width)
+{
+    quint32* const end = out + width;
+    for (const Run& run : runs) {
+        const quint32 v = from[run.source];
+        if (run.count <= 4 && out + 4 <= end) {
+            out[0] = v;
+            out[1] = v;
+            out[2] = v;
+            out[3] = v;
+        } else {
+            std::fill_n(out, run.count, v);
+        }
+        out += run.count;
+    }
+}
 
 // The scaled form of CopyPixels: a destination row whose source row is the one of the row above
 // is a copy of that row, so a stretch costs one sampled row per source row.
@@ -61,18 +97,14 @@ void ScalePixels(QImage& dst, const QRect& D, const QImage& src, const QRect& S)
     uchar* dbits = dst.bits();
     const uchar* sbits = src.constBits();
     const qsizetype dstride = dst.bytesPerLine(), sstride = src.bytesPerLine();
+    const std::vector<Run> runs = RunsOf(xs.source);
     const quint32* previous = nullptr;
     for (size_t j = 0; j < ys.source.size(); ++j) {
         auto* row = reinterpret_cast<quint32*>(dbits + (ys.first + qsizetype(j)) * dstride) + xs.first;
         if (previous && ys.source[j] == ys.source[j - 1]) {
             std::memcpy(row, previous, width * 4);
         } else {
-            // The three arrays never overlap; saying so lets the compiler keep the loads in flight.
-            const quint32* __restrict from = reinterpret_cast<const quint32*>(sbits + ys.source[j] * sstride);
-            const int* __restrict index = xs.source.data();
-            quint32* __restrict out = row;
-            for (size_t i = 0; i < width; ++i)
-                out[i] = from[index[i]];
+            ExpandRow(row, reinterpret_cast<const quint32*>(sbits + ys.source[j] * sstride), runs, width);
         }
         previous = row;
     }

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // A one-row image of the given pixel values (0xAARRGGBB).
 TbsBitmap Row(std::initializer_list<quint32> pixels)
@@ -57,8 +56,10 @@ TEST(TbsBitmap, ColorValueBecomesOpaquePixel)
 {
     EXPECT_EQ(TbsBitmap::ColorToPixel(0x00332211), 0xFF112233u);
     TbsBitmap b(3, 2);
+    b.FillRect(QRect(2, 0, -2, 1), 0x000000FF); // a rectangle of negative width is empty
     b.FillRect(QRect(1, 1, 10, 10), 0x000000FF);
     EXPECT_EQ(b.Pixel(0, 0), 0u);
+    EXPECT_EQ(b.Pixel(1, 0), 0u);
     EXPECT_EQ(b.Pixel(1, 1), 0xFFFF0000u);
     EXPECT_EQ(b.Pixel(2, 1), 0xFFFF0000u);
 }

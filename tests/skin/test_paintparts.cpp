@@ -12,8 +12,7 @@ using PictureText::RegionText;
 using PictureText::Rows;
 using PictureText::Text;
 
-namespace
-{
+namespace {
 
 // A 5 x 5 part at (1, 1) of a picture ringed with 'Z', so that any read outside the part shows.
 const QImage& FramePicture()
@@ -41,9 +40,7 @@ struct FramedCase {
     Rows expected;
 };
 
-class FramedPart : public ::testing::TestWithParam<FramedCase>
-{
-};
+class FramedPart : public ::testing::TestWithParam<FramedCase> {};
 
 TEST_P(FramedPart, PaintsNinePieces)
 {
@@ -110,6 +107,15 @@ TEST(FramedPartSafety, EmptyMiddlesDrawNothingInsteadOfDividingByZero)
     PaintFramedPart(meeting, ResizedPartGeometry(meeting, kPart.size(), 7, 5), B, FramePicture(), kPart, 7, 5,
                     true, {}, false, bsstFull);
     EXPECT_EQ(B.size(), QSize(7, 5));
+}
+
+TEST(FramedPartSafety, TilesStartingLeftOfAndAboveTheImageKeepTheirPhase)
+{
+    // Only the client is drawn: a 3 x 3 tile laid from (-4, -3), so (0, 0) takes tile pixel (1, 0).
+    const TbsPartGeometry dest{{}, {}, {}, {}, QRect(-4, -3, 10, 9)};
+    QImage B;
+    PaintFramedPart(kNine, dest, B, FramePicture(), kPart, 6, 6, true, {}, false, bsstFull);
+    EXPECT_EQ(Text(B), (Rows{"highig", "mnlmnl", "rsqrsq", "highig", "mnlmnl", "rsqrsq"}));
 }
 
 TEST(StretchedPart, StretchesEveryBandOfTheClientRectangle)
@@ -191,6 +197,12 @@ TEST(ClientPart, TilesFromTheOriginOrStretchesIntoD)
          bsstFull,
          false,
          {"......", "......", "......"}},
+        {"piece half outside the picture",
+         QRect(3, 0, 4, 1),
+         QRect(0, 0, 6, 1),
+         bsstFull,
+         false,
+         {"de..de", "......", "......"}},
     };
     for (const ClientPartCase& c : cases) {
         QImage B;
