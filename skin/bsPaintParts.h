@@ -1,4 +1,9 @@
 // The primitives that paint a skin picture part into an image of any size and turn masks into regions.
+//
+// Source rectangles come from untrusted skins: every one is clipped to its picture (pixels whose
+// source lies outside stay as they are), coordinates are bounded, and a piece of zero or negative
+// size draws nothing. A destination image that already has the requested size and the picture's
+// format keeps its pixels where nothing is painted; a new one starts black (or clear).
 #pragma once
 
 #include "bsSkinEnums.h"
