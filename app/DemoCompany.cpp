@@ -16,13 +16,13 @@ const QDate Today(2024, 6, 30);
 // What a department does: it decides kind of work, titles, specialities and courses.
 enum Kind { kManagement, kResearch, kProduction, kSales, kFinance, kPersonnel, kAdministration };
 
-struct DepartmentSpec {
+struct DepartmentSeed {
     const char* name;
     int parent; // index in Departments, -1 for a top-level department
     Kind kind;
 };
 
-const DepartmentSpec Departments[] = {
+const DepartmentSeed Departments[] = {
     {"总经理办公室", -1, kManagement},
     {"研发中心", -1, kResearch},
     {"生产制造部", -1, kProduction},
@@ -52,14 +52,14 @@ const DepartmentSpec Departments[] = {
 };
 constexpr int DepartmentTotal = int(std::size(Departments));
 
-struct KindSpec {
+struct KindSeed {
     const char* work;
     const char* titles[3]; // junior to senior
     const char* majors[3];
     const char* course;
 };
 
-const KindSpec Kinds[] = {
+const KindSeed Kinds[] = {
     {"管理", {"助理经济师", "经济师", "高级经济师"}, {"工商管理", "经济学", "法学"}, "领导力提升研修班"},
     {"研发",
      {"助理工程师", "工程师", "高级工程师"},
@@ -138,12 +138,12 @@ const char* const PunishmentResults[] = {"通报批评", "警告", "扣发当月
 const char* const TrainingBodies[] = {"人力资源部", "市职业技能培训中心", "省人才交流中心", "外部培训机构"};
 const char* const Certificates[] = {"结业证书", "合格证书", "岗位资格证书", "无"};
 
-struct TodoSpec {
+struct TodoSeed {
     const char* title;
     int month, day;
     const char* description;
 };
-const TodoSpec Todos[] = {
+const TodoSeed Todos[] = {
     {"季度绩效考核", 7, 5, "汇总各部门二季度考核表，报总经理办公室审批"},
     {"劳动合同续签", 7, 10, "本月到期的劳动合同逐一约谈，确定续签意向"},
     {"新员工入职培训", 7, 15, "安排七月新入职人员的公司制度与安全培训"},
@@ -206,8 +206,8 @@ struct DemoCompany::Person {
     QDate birthday;
     QDate joined;
     int age;
-    const DepartmentSpec* department;
-    const KindSpec* kind;
+    const DepartmentSeed* department;
+    const KindSeed* kind;
 };
 
 DemoCompany::DemoCompany(quint32 seed) : FRandom(seed) {}
@@ -276,7 +276,7 @@ int DemoCompany::Seniority(const Person& p)
 void DemoCompany::Fill(TConnection& connection, int people)
 {
     RowInserter departments(connection, QStringLiteral("部门管理"));
-    for (const DepartmentSpec& d : Departments)
+    for (const DepartmentSeed& d : Departments)
         departments.Add({{"部门名", QString::fromUtf8(d.name)}, {"上级部门", d.parent + 1}});
 
     Inserters tables{{connection, QStringLiteral("人员资料")},
@@ -294,7 +294,7 @@ void DemoCompany::Fill(TConnection& connection, int people)
     }
 
     RowInserter todos(connection, QStringLiteral("待办事项"));
-    for (const TodoSpec& t : Todos) {
+    for (const TodoSeed& t : Todos) {
         todos.Add({{"事项目", QString::fromUtf8(t.title)},
                    {"日期", Date(QDate(Today.year(), t.month, t.day))},
                    {"说明", QString::fromUtf8(t.description)}});
