@@ -9,24 +9,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TbsSkinButton::TbsSkinButton(QWidget* parent) : TbsSkinCustomControl(parent)
+TbsSkinButton::TbsSkinButton(QWidget* parent) : TbsButtonControl(parent)
 {
     FSkinDataName = QStringLiteral("button");
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
-}
-
-void TbsSkinButton::SetCaption(const QString& caption)
-{
-    FCaption = caption;
-    FContent.Caption = caption;
-    update();
 }
 
 void TbsSkinButton::ButtonClick()
 {
-    FireEvent(OnClick);
+    TbsButtonControl::ButtonClick();
     if (FModalResult != mrNone && FCanFocused)
         if (auto* dialog = qobject_cast<QDialog*>(window()))
             dialog->done(FModalResult);
@@ -44,50 +36,6 @@ void TbsSkinButton::SetCanFocused(bool value)
     setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TbsSkinButton::SetGlyph(const QPixmap& glyph)
-{
-    FContent.Glyph = glyph;
-    update();
-}
-
-void TbsSkinButton::SetNumGlyphs(int value)
-{
-    FContent.NumGlyphs = qBound(1, value, 4);
-    update();
-}
-
-void TbsSkinButton::SetImageList(const TImageList* images)
-{
-    FContent.Images = images;
-    update();
-}
-
-void TbsSkinButton::SetImageIndex(int index)
-{
-    FContent.ImageIndex = index;
-    update();
-}
-
-void TbsSkinButton::SetLayout(TbsButtonLayout layout)
-{
-    FContent.Layout = layout;
-    update();
-}
-
-void TbsSkinButton::SetMargin(int value)
-{
-    if (value < -1)
-        return;
-    FContent.Margin = value;
-    update();
-}
-
-void TbsSkinButton::SetSpacing(int value)
-{
-    FContent.Spacing = value;
-    update();
-}
-
 void TbsSkinButton::DrawDefaultImage(QImage& B)
 {
     QPainter painter(&B);
@@ -96,11 +44,7 @@ void TbsSkinButton::DrawDefaultImage(QImage& B)
     DrawDefaultButtonFace(painter, B.rect(), pressed, FState.MouseIn || focused);
     painter.setFont(FDefaultFont);
     painter.setPen(isEnabled() ? SysBtnText() : SysBtnShadow());
-    TbsGlyphAndCaption content = FContent;
-    content.Enabled = isEnabled();
-    content.Hot = FState.MouseIn;
-    content.Down = pressed;
-    DrawButtonContent(painter, B.rect(), content);
+    DrawButtonContent(painter, B.rect(), Content(pressed));
 }
 
 void TbsSkinButton::mousePressEvent(QMouseEvent* event)
@@ -115,12 +59,6 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event)
     }
     FState.Press();
     update();
-}
-
-void TbsSkinButton::mouseMoveEvent(QMouseEvent* event)
-{
-    if (FState.Move(rect().contains(event->position().toPoint())))
-        update();
 }
 
 void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event)
@@ -141,7 +79,7 @@ void TbsSkinButton::keyPressEvent(QKeyEvent* event)
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         ButtonClick();
     } else {
-        TbsSkinCustomControl::keyPressEvent(event);
+        TbsButtonControl::keyPressEvent(event);
     }
 }
 
@@ -152,33 +90,19 @@ void TbsSkinButton::keyReleaseEvent(QKeyEvent* event)
         update();
         ButtonClick();
     } else {
-        TbsSkinCustomControl::keyReleaseEvent(event);
+        TbsButtonControl::keyReleaseEvent(event);
     }
-}
-
-void TbsSkinButton::enterEvent(QEnterEvent* event)
-{
-    TbsSkinCustomControl::enterEvent(event);
-    FState.MouseIn = true;
-    update();
-}
-
-void TbsSkinButton::leaveEvent(QEvent* event)
-{
-    TbsSkinCustomControl::leaveEvent(event);
-    FState.MouseIn = false;
-    update();
 }
 
 void TbsSkinButton::focusInEvent(QFocusEvent* event)
 {
-    TbsSkinCustomControl::focusInEvent(event);
+    TbsButtonControl::focusInEvent(event);
     update();
 }
 
 void TbsSkinButton::focusOutEvent(QFocusEvent* event)
 {
-    TbsSkinCustomControl::focusOutEvent(event);
+    TbsButtonControl::focusOutEvent(event);
     if (!FState.MouseDown)
         FState.Down = false;
     update();
@@ -186,7 +110,7 @@ void TbsSkinButton::focusOutEvent(QFocusEvent* event)
 
 void TbsSkinButton::changeEvent(QEvent* event)
 {
-    TbsSkinCustomControl::changeEvent(event);
+    TbsButtonControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         FState.MouseIn = false;
         update();

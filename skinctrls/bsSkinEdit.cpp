@@ -13,50 +13,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-TbsCustomEdit::TbsCustomEdit(QWidget* parent) : QLineEdit(parent)
+TbsCustomEdit::TbsCustomEdit(QWidget* parent) : TbsTextInput<QLineEdit>(parent, false)
 {
     setAcceptDrops(false);
     connect(this, &QLineEdit::textEdited, this, [this] { Change(); });
-}
-
-bool TbsCustomEdit::AllowChange()
-{
-    bool allowed = false;
-    CallHandler([&] { allowed = CanChangeText(); });
-    return allowed;
-}
-
-void TbsCustomEdit::DoEnter() { FireEvent(OnEnter); }
-
-void TbsCustomEdit::DoExit() { FireEvent(OnExit); }
-
-void TbsCustomEdit::Change() { FireEvent(OnChange); }
-
-void TbsCustomEdit::keyPressEvent(QKeyEvent* event)
-{
-    if (IsTextChangingKey(event, false) && !AllowChange()) {
-        event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void TbsCustomEdit::inputMethodEvent(QInputMethodEvent* event)
-{
-    if (!event->commitString().isEmpty() && !AllowChange()) {
-        event->accept();
-        return;
-    }
-    QLineEdit::inputMethodEvent(event);
-}
-
-void TbsCustomEdit::mouseReleaseEvent(QMouseEvent* event)
-{
-    // The middle button pastes the selection on this platform.
-    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
-        !AllowChange())
-        return;
-    QLineEdit::mouseReleaseEvent(event);
 }
 
 void TbsCustomEdit::contextMenuEvent(QContextMenuEvent* event)
@@ -64,7 +24,7 @@ void TbsCustomEdit::contextMenuEvent(QContextMenuEvent* event)
     TbsEditMenu menu;
     menu.CanUndo = isUndoAvailable();
     menu.HasSelection = hasSelectedText();
-    menu.Writable = !FReadOnly;
+    menu.Writable = !ReadOnly();
     menu.AllSelected = selectionStart() == 0 && selectedText() == text();
     menu.Undo = [this] {
         if (AllowChange())
@@ -87,54 +47,15 @@ void TbsCustomEdit::contextMenuEvent(QContextMenuEvent* event)
     ExecEditMenu(this, event->globalPos(), menu);
 }
 
-void TbsCustomEdit::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    if (!IsWindowFocusChange(event))
-        DoEnter();
-}
-
-void TbsCustomEdit::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    if (!IsWindowFocusChange(event))
-        DoExit();
-}
-
 TbsSkinCustomEdit::TbsSkinCustomEdit(QWidget* parent)
-    : TbsCustomEdit(parent), FSkinDataName(QStringLiteral("edit")), FDefaultFont(DefaultControlFont())
+    : TbsSkinLinked<TbsCustomEdit>(QStringLiteral("edit"), parent)
 {
     setFrame(false);
     // The frame of the default look: 1 pixel at the left, 2 at the top, right and bottom; inside
     // it the text starts 2 pixels in.
     setTextMargins(1 + 2, 2, 2, 2);
-    setFont(FDefaultFont);
     resize(121, height());
     AdjustHeight();
-}
-
-void TbsSkinCustomEdit::SetSkinData(TbsSkinData* value)
-{
-    FSD = value;
-    if (FSD)
-        ChangeSkinData();
-}
-
-void TbsSkinCustomEdit::SetDefaultFont(const QFont& font)
-{
-    FDefaultFont = font;
-    if (FIndex == -1)
-        setFont(FDefaultFont);
-}
-
-void TbsSkinCustomEdit::GetSkinData() { FIndex = FindSkinControlIndex(FSD, FSkinDataName); }
-
-void TbsSkinCustomEdit::ChangeSkinData()
-{
-    GetSkinData();
-    if (FIndex == -1)
-        setFont(FDefaultFont);
-    update();
 }
 
 void TbsSkinCustomEdit::AdjustHeight()

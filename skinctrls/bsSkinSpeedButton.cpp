@@ -7,18 +7,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TbsSkinSpeedButton::TbsSkinSpeedButton(QWidget* parent) : TbsGraphicSkinCustomControl(parent)
+TbsSkinSpeedButton::TbsSkinSpeedButton(QWidget* parent) : TbsButtonControl(parent)
 {
     FSkinDataName = QStringLiteral("toolbutton");
     FContent.ImageIndex = 0;
     resize(25, 25);
-    setAttribute(Qt::WA_Hover);
-}
-
-void TbsSkinSpeedButton::SetCaption(const QString& caption)
-{
-    FContent.Caption = caption;
-    update();
 }
 
 void TbsSkinSpeedButton::SetShowCaption(bool value)
@@ -26,8 +19,6 @@ void TbsSkinSpeedButton::SetShowCaption(bool value)
     FShowCaption = value;
     update();
 }
-
-void TbsSkinSpeedButton::ButtonClick() { FireEvent(OnClick); }
 
 void TbsSkinSpeedButton::SetFlat(bool value)
 {
@@ -60,50 +51,6 @@ void TbsSkinSpeedButton::ReleaseOthersInGroup()
             other->SetDown(false);
 }
 
-void TbsSkinSpeedButton::SetGlyph(const QPixmap& glyph)
-{
-    FContent.Glyph = glyph;
-    update();
-}
-
-void TbsSkinSpeedButton::SetNumGlyphs(int value)
-{
-    FContent.NumGlyphs = qBound(1, value, 4);
-    update();
-}
-
-void TbsSkinSpeedButton::SetImageList(const TImageList* images)
-{
-    FContent.Images = images;
-    update();
-}
-
-void TbsSkinSpeedButton::SetImageIndex(int index)
-{
-    FContent.ImageIndex = index;
-    update();
-}
-
-void TbsSkinSpeedButton::SetLayout(TbsButtonLayout layout)
-{
-    FContent.Layout = layout;
-    update();
-}
-
-void TbsSkinSpeedButton::SetMargin(int value)
-{
-    if (value < -1)
-        return;
-    FContent.Margin = value;
-    update();
-}
-
-void TbsSkinSpeedButton::SetSpacing(int value)
-{
-    FContent.Spacing = value;
-    update();
-}
-
 void TbsSkinSpeedButton::DrawDefaultImage(QImage& B)
 {
     QPainter painter(&B);
@@ -121,12 +68,9 @@ void TbsSkinSpeedButton::DrawDefaultImage(QImage& B)
     }
     painter.setFont(FDefaultFont);
     painter.setPen(isEnabled() ? SysBtnText() : SysBtnShadow());
-    TbsGlyphAndCaption content = FContent;
+    TbsGlyphAndCaption content = Content(pressed);
     if (!FShowCaption)
         content.Caption.clear();
-    content.Enabled = isEnabled();
-    content.Hot = FState.MouseIn;
-    content.Down = pressed;
     DrawButtonContent(painter, B.rect(), content);
 }
 
@@ -150,12 +94,6 @@ void TbsSkinSpeedButton::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void TbsSkinSpeedButton::mouseMoveEvent(QMouseEvent* event)
-{
-    if (FState.Move(rect().contains(event->position().toPoint())))
-        update();
-}
-
 void TbsSkinSpeedButton::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !FState.MouseDown)
@@ -174,20 +112,4 @@ void TbsSkinSpeedButton::mouseReleaseEvent(QMouseEvent* event)
         ButtonClick();
     }
     FAllowAllUpCheck = false;
-}
-
-void TbsSkinSpeedButton::enterEvent(QEnterEvent* event)
-{
-    TbsGraphicSkinCustomControl::enterEvent(event);
-    if (!isEnabled())
-        return;
-    FState.MouseIn = true;
-    update();
-}
-
-void TbsSkinSpeedButton::leaveEvent(QEvent* event)
-{
-    TbsGraphicSkinCustomControl::leaveEvent(event);
-    FState.MouseIn = false;
-    update();
 }

@@ -2,23 +2,16 @@
 // or glyph, flat and transparent modes and grouped down states.
 #pragma once
 
-#include "bsButtonGlyph.h"
-#include "bsButtonState.h"
+#include "bsButtonControl.h"
 #include "bsSkinControl.h"
 
-class TImageList;
-
-class TbsSkinSpeedButton : public TbsGraphicSkinCustomControl {
+class TbsSkinSpeedButton : public TbsButtonControl<TbsGraphicSkinCustomControl> {
     Q_OBJECT
 public:
     explicit TbsSkinSpeedButton(QWidget* parent = nullptr);
 
-    QString Caption() const { return FContent.Caption; }
-    void SetCaption(const QString& caption);
     bool ShowCaption() const { return FShowCaption; }
     void SetShowCaption(bool value);
-
-    virtual void ButtonClick();
 
     // A flat button shows no face until the pointer is over it; setting Flat sets Transparent too.
     bool Flat() const { return FFlat; }
@@ -34,35 +27,15 @@ public:
     bool Down() const { return FState.Down; }
     void SetDown(bool value);
 
-    void SetGlyph(const QPixmap& glyph);
-    void SetNumGlyphs(int value);
-    const TImageList* ImageList() const { return FContent.Images; }
-    void SetImageList(const TImageList* images);
-    int ImageIndex() const { return FContent.ImageIndex; }
-    void SetImageIndex(int index);
-    TbsButtonLayout Layout() const { return FContent.Layout; }
-    void SetLayout(TbsButtonLayout layout);
-    void SetMargin(int value);
-    void SetSpacing(int value);
-
-    bool MouseIn() const { return FState.MouseIn; }
-
-    std::function<void()> OnClick;
-
 protected:
     void DrawDefaultImage(QImage& B) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     bool Pressed() const { return FState.Down && (FGroupIndex != 0 || FState.MouseIn); }
     void ReleaseOthersInGroup();
 
-    TbsGlyphAndCaption FContent;
-    TbsButtonState FState;
     bool FShowCaption = true;
     bool FFlat = false;
     bool FTransparent = false;

@@ -2,40 +2,19 @@
 // when the focus leaves.
 #pragma once
 
-#include "TFieldDataLink.h"
+#include "bsDBTextControl.h"
 #include "bsSkinEdit.h"
 
-class TDataSource;
-class TField;
-
-class TbsSkinDBEdit : public TbsSkinEdit {
+class TbsSkinDBEdit : public TbsDBTextControl<TbsSkinEdit> {
     Q_OBJECT
 public:
-    explicit TbsSkinDBEdit(QWidget* parent = nullptr);
-
-    TDataSource* DataSource() const { return FDataLink.DataSource(); }
-    void SetDataSource(TDataSource* source) { FDataLink.SetDataSource(source); }
-    QString DataField() const { return FDataLink.FieldName; }
-    void SetDataField(const QString& name) { FDataLink.SetFieldName(name); }
-    // The link's read-only flag: the edit never writes its field.
-    bool ReadOnly() const { return FDataLink.ReadOnly; }
-    void SetReadOnly(bool value);
-    TField* Field() const { return FDataLink.Field(); }
-    TFieldDataLink* DataLink() { return &FDataLink; }
+    explicit TbsSkinDBEdit(QWidget* parent = nullptr) : TbsDBTextControl(parent) {}
 
 protected:
-    bool CanChangeText() override;
-    void DoEnter() override;
-    void DoExit() override;
-    void Change() override;
+    void DataChange() override;
+    void SelectText() override { selectAll(); }
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void DataChange();
-    void EditingChange();
-    void UpdateData();
     void ShowFieldText(const QString& text);
-
-    TFieldDataLink FDataLink;
-    bool FFocused = false;
 };

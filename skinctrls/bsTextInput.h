@@ -1,0 +1,89 @@
+// What the single-line edit and the memo share on top of their Qt text widget: the control's own
+// read-only rule, the enter, exit and change events.
+#pragma once
+
+#include "TApplication.h"
+#include "bsEditSupport.h"
+
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <functional>
+
+// Base is QLineEdit or QPlainTextEdit. A read-only control shows the caret and lets the user
+// select and copy, but refuses every change from the keyboard, the input method and middle-click
+// paste; descendants route their other ways of changing text (the context menu) through
+// AllowChange too.
+template <class Base>
+class TbsTextInput : public Base {
+public:
+    TbsTextInput(QWidget* parent, bool multiLine) : Base(parent), FMultiLine(multiLine) {}
+
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value) { FReadOnly = value; }
+
+    std::function<void()> OnChange; // the user changed the text
+    std::function<void()> OnEnter;
+    std::function<void()> OnExit;
+
+protected:
+    // Asked before every change the user makes; answers whether the change may happen. Data-aware
+    // controls enter edit state here.
+    virtual bool CanChangeText() { return !FReadOnly; }
+    // CanChangeText through the general error display: a failure refuses the change.
+    bool AllowChange()
+    {
+        bool allowed = false;
+        CallHandler([&] { allowed = CanChangeText(); });
+        return allowed;
+    }
+    // The focus came from, or went to, another control of the window.
+    virtual void DoEnter() { FireEvent(OnEnter); }
+    virtual void DoExit() { FireEvent(OnExit); }
+    // The user changed the text.
+    virtual void Change() { FireEvent(OnChange); }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (IsTextChangingKey(event, FMultiLine) && !AllowChange()) {
+            event->accept();
+            return;
+        }
+        Base::keyPressEvent(event);
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        if (!event->commitString().isEmpty() && !AllowChange()) {
+            event->accept();
+            return;
+        }
+        Base::inputMethodEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        // The middle button pastes the selection on this platform.
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+            !AllowChange())
+            return;
+        Base::mouseReleaseEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        Base::focusInEvent(event);
+        if (!IsWindowFocusChange(event))
+            DoEnter();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        Base::focusOutEvent(event);
+        if (!IsWindowFocusChange(event))
+            DoExit();
+    }
+
+private:
+    bool FMultiLine;
+    bool FReadOnly = false;
+};
