@@ -4,6 +4,16 @@
 #include "bsDBGrids.h"
 #include "bsDefaultLook.h"
 
+void SetTabOrder(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void SetUpRecordGrid(TbsSkinDBGrid& grid, TDataSource* source, TbsSkinData* skin)
 {
     grid.SetDataSource(source);

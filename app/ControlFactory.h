@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 // A control of class Control on parent, named name, at (left, top); a width or height of -1 keeps
 // the control's own.
@@ -10,10 +11,13 @@ template <class Control>
 Control* CreateControl(QWidget* parent, const char* name, int left, int top, int width = -1, int height = -1)
 {
     auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
+    control->setObjectName(QString::fromUtf8(name));
     control->setGeometry(left, top, width < 0 ? control->width() : width, height < 0 ? control->height() : height);
     return control;
 }
+
+// Sets the tab order of a window's controls: each one after the one before it.
+void SetTabOrder(std::initializer_list<QWidget*> controls);
 
 class TDataSource;
 class TbsSkinDBGrid;

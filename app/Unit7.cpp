@@ -55,12 +55,8 @@ TForm7::TForm7(QWidget* parent) : TForm(parent)
     bsSkinButton2->SetCaption(QStringLiteral("退出"));
     bsSkinButton2->OnClick = [this] { bsSkinButton2Click(); };
 
-    setTabOrder(bsSkinDBGrid1, bsSkinDBEdit1);
-    setTabOrder(bsSkinDBEdit1, bsSkinDBEdit2);
-    setTabOrder(bsSkinDBEdit2, bsSkinDBMemo1);
-    setTabOrder(bsSkinDBMemo1, bsSkinButton1);
-    setTabOrder(bsSkinButton1, bsSkinButton2);
-    setTabOrder(bsSkinButton2, bsSkinButton3);
+    SetTabOrder({bsSkinDBGrid1, bsSkinDBEdit1, bsSkinDBEdit2, bsSkinDBMemo1, bsSkinButton1, bsSkinButton2,
+                 bsSkinButton3});
 
     OnHide = [this] { PostPendingChange(); };
 }

@@ -50,11 +50,7 @@ TForm8::TForm8(QWidget* parent) : TForm(parent)
     bsSkinButton3->SetSkinData(skin);
     bsSkinButton3->OnClick = [this] { bsSkinButton3Click(); };
 
-    setTabOrder(bsSkinDBGrid1, bsSkinDBEdit1);
-    setTabOrder(bsSkinDBEdit1, bsSkinDBEdit2);
-    setTabOrder(bsSkinDBEdit2, bsSkinButton1);
-    setTabOrder(bsSkinButton1, bsSkinButton2);
-    setTabOrder(bsSkinButton2, bsSkinButton3);
+    SetTabOrder({bsSkinDBGrid1, bsSkinDBEdit1, bsSkinDBEdit2, bsSkinButton1, bsSkinButton2, bsSkinButton3});
 
     OnHide = [this] { PostPendingChange(); };
 }

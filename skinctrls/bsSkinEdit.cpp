@@ -21,30 +21,8 @@ TbsCustomEdit::TbsCustomEdit(QWidget* parent) : TbsTextInput<QLineEdit>(parent, 
 
 void TbsCustomEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    TbsEditMenu menu;
-    menu.CanUndo = isUndoAvailable();
-    menu.HasSelection = hasSelectedText();
-    menu.Writable = !ReadOnly();
-    menu.AllSelected = selectionStart() == 0 && selectedText() == text();
-    menu.Undo = [this] {
-        if (AllowChange())
-            undo();
-    };
-    menu.Cut = [this] {
-        if (AllowChange())
-            cut();
-    };
-    menu.Copy = [this] { copy(); };
-    menu.Paste = [this] {
-        if (AllowChange())
-            paste();
-    };
-    menu.Delete = [this] {
-        if (AllowChange())
-            del();
-    };
-    menu.SelectAll = [this] { selectAll(); };
-    ExecEditMenu(this, event->globalPos(), menu);
+    ShowEditMenu(event->globalPos(), isUndoAvailable(), hasSelectedText(),
+                 selectionStart() == 0 && selectedText() == text(), [this] { del(); });
 }
 
 TbsSkinCustomEdit::TbsSkinCustomEdit(QWidget* parent)

@@ -57,29 +57,8 @@ bool TbsSkinMemo::event(QEvent* event)
 
 void TbsSkinMemo::contextMenuEvent(QContextMenuEvent* event)
 {
-    QTextCursor cursor = textCursor();
-    TbsEditMenu menu;
-    menu.CanUndo = document()->isUndoAvailable();
-    menu.HasSelection = cursor.hasSelection();
-    menu.Writable = !ReadOnly();
-    menu.AllSelected = cursor.selectionStart() == 0 && cursor.selectionEnd() == document()->characterCount() - 1;
-    menu.Undo = [this] {
-        if (AllowChange())
-            undo();
-    };
-    menu.Cut = [this] {
-        if (AllowChange())
-            cut();
-    };
-    menu.Copy = [this] { copy(); };
-    menu.Paste = [this] {
-        if (AllowChange())
-            paste();
-    };
-    menu.Delete = [this] {
-        if (AllowChange())
-            textCursor().removeSelectedText();
-    };
-    menu.SelectAll = [this] { selectAll(); };
-    ExecEditMenu(this, event->globalPos(), menu);
+    const QTextCursor cursor = textCursor();
+    ShowEditMenu(event->globalPos(), document()->isUndoAvailable(), cursor.hasSelection(),
+                 cursor.selectionStart() == 0 && cursor.selectionEnd() == document()->characterCount() - 1,
+                 [this] { textCursor().removeSelectedText(); });
 }

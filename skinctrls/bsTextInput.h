@@ -46,6 +46,30 @@ protected:
     // The user changed the text.
     virtual void Change() { FireEvent(OnChange); }
 
+    // The edit context menu at globalPos; every item that changes text asks AllowChange first.
+    void ShowEditMenu(const QPoint& globalPos, bool canUndo, bool hasSelection, bool allSelected,
+                      const std::function<void()>& deleteSelection)
+    {
+        auto changing = [this](std::function<void()> action) {
+            return [this, action] {
+                if (AllowChange())
+                    action();
+            };
+        };
+        TbsEditMenu menu;
+        menu.CanUndo = canUndo;
+        menu.HasSelection = hasSelection;
+        menu.Writable = !FReadOnly;
+        menu.AllSelected = allSelected;
+        menu.Undo = changing([this] { this->undo(); });
+        menu.Cut = changing([this] { this->cut(); });
+        menu.Copy = [this] { this->copy(); };
+        menu.Paste = changing([this] { this->paste(); });
+        menu.Delete = changing(deleteSelection);
+        menu.SelectAll = [this] { this->selectAll(); };
+        ExecEditMenu(this, globalPos, menu);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (IsTextChangingKey(event, FMultiLine) && !AllowChange()) {

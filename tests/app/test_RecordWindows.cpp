@@ -13,6 +13,7 @@
 #include "bsSkinCtrls.h"
 #include "bsdbctrls.h"
 
+#include <QApplication>
 #include <QTableView>
 #include <QTest>
 
@@ -255,4 +256,29 @@ TEST_F(AccountsTest, APasswordTypedAndLeftUnpostedIsWrittenWhenTheWindowIsHidden
     TypeInto(Form8->bsSkinDBEdit2, QStringLiteral("abc"));
     Click(Form8->bsSkinButton2);
     EXPECT_EQ(Texts(Column(QStringLiteral("管理员"), QStringLiteral("密码"))).at(1), QStringLiteral("abc"));
+}
+
+TEST_F(ProgramTest, TabMovesThroughTheRecordWindowsControlsInTheirTabOrder)
+{
+    Start();
+    struct Window {
+        TForm* Form;
+        QList<QWidget*> Order; // from the first editor on; the grid comes before it
+    };
+    for (const Window& w :
+         {Window{Form7, {Form7->bsSkinDBEdit1, Form7->bsSkinDBEdit2, Form7->bsSkinDBMemo1, Form7->bsSkinButton1,
+                         Form7->bsSkinButton2, Form7->bsSkinButton3}},
+          Window{Form8, {Form8->bsSkinDBEdit1, Form8->bsSkinDBEdit2, Form8->bsSkinButton1, Form8->bsSkinButton2,
+                         Form8->bsSkinButton3}}}) {
+        Activate(w.Form);
+        w.Order.front()->setFocus(Qt::TabFocusReason);
+        for (int i = 1; i < w.Order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), w.Order[i]) << w.Form->objectName().toStdString() << " " << i;
+        }
+        w.Order.front()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_TRUE(w.Form->findChild<TbsSkinDBGrid*>()->isAncestorOf(QApplication::focusWidget()));
+        w.Form->Hide();
+    }
 }
