@@ -2,6 +2,7 @@
 #include "StartUp.h"
 
 #include "FontSubstitution.h"
+#include "QueryActions.h"
 #include "TApplication.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -42,6 +43,8 @@ void Destroy(T*& global)
 void ShutDown()
 {
     // Nothing typed is lost at the end: a change not yet posted is written now.
+    if (Form4)
+        Form4->PostPendingChange();
     if (Form7)
         CallHandler([] { Form7->PostPendingChange(); });
     if (Form8)

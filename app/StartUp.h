@@ -7,6 +7,6 @@
 // while they are created (no database, no account) come before any window is visible.
 void StartUp();
 
-// Writes what the record windows hold and was not posted yet, then destroys the windows, the data
-// module and the application object. Runs once the message loop has ended.
+// Writes every change the shared queries hold and was not posted yet, then destroys the windows,
+// the data module and the application object. Runs once the message loop has ended.
 void ShutDown();

@@ -28,8 +28,7 @@ public:
     void bsSkinButton3Click();
     // "退出": hides the window.
     void bsSkinButton2Click();
-    // Writes what the operator typed and did not post yet; runs when the window is hidden and when
-    // the program ends.
+    // Writes what the operator typed and did not post yet; runs when the window is hidden.
     void PostPendingChange();
 };
 
