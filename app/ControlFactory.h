@@ -12,7 +12,8 @@ Control* CreateControl(QWidget* parent, const char* name, int left, int top, int
 {
     auto* control = new Control(parent);
     control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(left, top, width < 0 ? control->width() : width, height < 0 ? control->height() : height);
+    control->setGeometry(left, top, width < 0 ? control->width() : width,
+                         height < 0 ? control->height() : height);
     return control;
 }
 

@@ -32,8 +32,7 @@ void StartUp()
 }
 
 namespace {
-template <class T>
-void Destroy(T*& global)
+template <class T> void Destroy(T*& global)
 {
     delete global;
     global = nullptr;

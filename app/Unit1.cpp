@@ -16,7 +16,10 @@ namespace {
 
 // Bound parameters send a null string as a null value, which equals nothing; an empty password
 // must be compared as empty text.
-QString AsText(const QString& value) { return value.isNull() ? QStringLiteral("") : value; }
+QString AsText(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
 
 } // namespace
 
@@ -127,4 +130,7 @@ void TForm1::btnOKClick()
     }
 }
 
-void TForm1::btnCancelClick() { Close(); }
+void TForm1::btnCancelClick()
+{
+    Close();
+}

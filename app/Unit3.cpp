@@ -1,9 +1,9 @@
 // The main window: its buttons, labels and pictures, and where each button leads.
 #include "Unit3.h"
 
+#include "MainWindowPictures.h"
 #include "TApplication.h"
 #include "TImageList.h"
-#include "MainWindowPictures.h"
 #include "Unit1.h"
 #include "Unit4.h"
 #include "Unit7.h"
@@ -62,7 +62,8 @@ TForm3::TForm3(QWidget* parent) : TForm(parent)
     OnClose = [this](TCloseAction& Action) { FormClose(Action); };
 }
 
-TbsSkinSpeedButton* TForm3::MakeButton(const char* name, const QString& caption, int picture, int left, int top)
+TbsSkinSpeedButton* TForm3::MakeButton(const char* name, const QString& caption, int picture, int left,
+                                       int top)
 {
     auto* button = new TbsSkinSpeedButton(ClientWidget());
     button->setObjectName(QString::fromLatin1(name));
@@ -81,7 +82,10 @@ void TForm3::ShowUnfinished()
     Form1->bsSkinMessage1->MessageDlg(QStringLiteral("功能开发中"), mtError, {mbOK}, 0);
 }
 
-void TForm3::bsSkinSpeedButton1Click() { ShowUnfinished(); }
+void TForm3::bsSkinSpeedButton1Click()
+{
+    ShowUnfinished();
+}
 
 void TForm3::bsSkinSpeedButton2Click()
 {
@@ -89,11 +93,20 @@ void TForm3::bsSkinSpeedButton2Click()
     Form4->Show();
 }
 
-void TForm3::bsSkinSpeedButton3Click() { Form7->Show(); }
+void TForm3::bsSkinSpeedButton3Click()
+{
+    Form7->Show();
+}
 
-void TForm3::bsSkinSpeedButton4Click() { ShowUnfinished(); }
+void TForm3::bsSkinSpeedButton4Click()
+{
+    ShowUnfinished();
+}
 
-void TForm3::bsSkinSpeedButton5Click() { Form8->Show(); }
+void TForm3::bsSkinSpeedButton5Click()
+{
+    Form8->Show();
+}
 
 void TForm3::bsSkinSpeedButton6Click()
 {

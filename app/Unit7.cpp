@@ -67,8 +67,17 @@ void TForm7::bsSkinButton1Click()
                     QStringLiteral("select * from 待办事项"));
 }
 
-void TForm7::bsSkinButton3Click() { db->ADOQuery7->Delete(); }
+void TForm7::bsSkinButton3Click()
+{
+    db->ADOQuery7->Delete();
+}
 
-void TForm7::bsSkinButton2Click() { Close(); }
+void TForm7::bsSkinButton2Click()
+{
+    Close();
+}
 
-void TForm7::PostPendingChange() { ::PostPendingChange(*db->ADOQuery7); }
+void TForm7::PostPendingChange()
+{
+    ::PostPendingChange(*db->ADOQuery7);
+}

@@ -61,8 +61,17 @@ void TForm8::bsSkinButton1Click()
                     QStringLiteral("select * from 管理员"));
 }
 
-void TForm8::bsSkinButton3Click() { db->ADOQuery8->Delete(); }
+void TForm8::bsSkinButton3Click()
+{
+    db->ADOQuery8->Delete();
+}
 
-void TForm8::bsSkinButton2Click() { Close(); }
+void TForm8::bsSkinButton2Click()
+{
+    Close();
+}
 
-void TForm8::PostPendingChange() { ::PostPendingChange(*db->ADOQuery8); }
+void TForm8::PostPendingChange()
+{
+    ::PostPendingChange(*db->ADOQuery8);
+}

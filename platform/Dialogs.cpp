@@ -14,14 +14,18 @@ struct TButtonKind {
 
 // Indexed by TMsgDlgBtn.
 constexpr TButtonKind ButtonKinds[] = {
-    {mrYes, "&Yes"},         {mrNo, "&No"},        {mrOk, "OK"},           {mrCancel, "Cancel"},
-    {mrAbort, "&Abort"},     {mrRetry, "&Retry"},  {mrIgnore, "&Ignore"},  {mrAll, "&All"},
-    {mrNoToAll, "N&oToAll"}, {mrYesToAll, "&YesToAll"}, {mrNone, "&Help"}, {mrClose, "Close"},
+    {mrYes, "&Yes"},           {mrNo, "&No"},       {mrOk, "OK"},
+    {mrCancel, "Cancel"},      {mrAbort, "&Abort"}, {mrRetry, "&Retry"},
+    {mrIgnore, "&Ignore"},     {mrAll, "&All"},     {mrNoToAll, "N&oToAll"},
+    {mrYesToAll, "&YesToAll"}, {mrNone, "&Help"},   {mrClose, "Close"},
 };
 
 TDialogs* Installed = nullptr;
 
-QString ApplicationTitle() { return QGuiApplication::applicationDisplayName(); }
+QString ApplicationTitle()
+{
+    return QGuiApplication::applicationDisplayName();
+}
 
 TModalResult ShowPlatformDialog(TDialogKind kind, const QString& caption, const QString& text,
                                 TMsgDlgType type, TMsgDlgButtons buttons)
@@ -31,9 +35,15 @@ TModalResult ShowPlatformDialog(TDialogKind kind, const QString& caption, const 
 
 } // namespace
 
-TModalResult ModalResultOf(TMsgDlgBtn button) { return ButtonKinds[button].Result; }
+TModalResult ModalResultOf(TMsgDlgBtn button)
+{
+    return ButtonKinds[button].Result;
+}
 
-QString DefaultButtonCaption(TMsgDlgBtn button) { return QString::fromLatin1(ButtonKinds[button].Caption); }
+QString DefaultButtonCaption(TMsgDlgBtn button)
+{
+    return QString::fromLatin1(ButtonKinds[button].Caption);
+}
 
 QString DefaultDialogCaption(TMsgDlgType type)
 {

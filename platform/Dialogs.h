@@ -11,7 +11,20 @@ class QDialog;
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
 // Button kinds, in the order in which a dialog lays them out.
-enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
+enum TMsgDlgBtn {
+    mbYes,
+    mbNo,
+    mbOK,
+    mbCancel,
+    mbAbort,
+    mbRetry,
+    mbIgnore,
+    mbAll,
+    mbNoToAll,
+    mbYesToAll,
+    mbHelp,
+    mbClose
+};
 
 // A set of button kinds; Members() lists them in layout order.
 using TMsgDlgButtons = TSet<TMsgDlgBtn, mbClose>;
@@ -30,10 +43,10 @@ QString DefaultButtonCaption(TMsgDlgBtn button);
 QString DefaultDialogCaption(TMsgDlgType type);
 
 enum class TDialogKind {
-    ErrorBox,    // the application's general error display
-    MessageBox,  // the plain message box
-    MessageDlg,  // the platform's standard message dialog with an icon and buttons
-    SkinMessage  // a dialog the system built itself (the skinned message dialog)
+    ErrorBox,   // the application's general error display
+    MessageBox, // the plain message box
+    MessageDlg, // the platform's standard message dialog with an icon and buttons
+    SkinMessage // a dialog the system built itself (the skinned message dialog)
 };
 
 // What a dialog shows: enough for the platform to build it and for a test to check it.

@@ -12,7 +12,7 @@ void InstallFontSubstitutes()
     installed = true;
     const QStringList sans = {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
                               QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
-    for (const char* name : {"Tahoma", "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Verdana", "宋体",
-                             "SimSun"})
+    for (const char* name :
+         {"Tahoma", "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Verdana", "宋体", "SimSun"})
         QFont::insertSubstitutions(QString::fromUtf8(name), sans);
 }

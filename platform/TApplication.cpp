@@ -9,7 +9,10 @@
 
 TApplication* Application = nullptr;
 
-TApplication::TApplication(QObject* parent) : QObject(parent) { Application = this; }
+TApplication::TApplication(QObject* parent) : QObject(parent)
+{
+    Application = this;
+}
 
 TApplication::~TApplication()
 {
@@ -17,9 +20,15 @@ TApplication::~TApplication()
         Application = nullptr;
 }
 
-QString TApplication::Title() const { return QGuiApplication::applicationDisplayName(); }
+QString TApplication::Title() const
+{
+    return QGuiApplication::applicationDisplayName();
+}
 
-void TApplication::SetTitle(const QString& title) { QGuiApplication::setApplicationDisplayName(title); }
+void TApplication::SetTitle(const QString& title)
+{
+    QGuiApplication::setApplicationDisplayName(title);
+}
 
 void TApplication::FormCreated(TForm* form)
 {

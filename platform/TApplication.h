@@ -51,8 +51,7 @@ extern TApplication* Application;
 void CallHandler(const std::function<void()>& handler);
 
 // Fires an event (a std::function member) when it is assigned, through CallHandler.
-template <class Event, class... Args>
-void FireEvent(const Event& event, Args&&... args)
+template <class Event, class... Args> void FireEvent(const Event& event, Args&&... args)
 {
     if (event)
         CallHandler([&] { event(std::forward<Args>(args)...); });

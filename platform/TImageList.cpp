@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QPainter>
 
-TImageList::TImageList(int width, int height, QObject* owner) : QObject(owner), FWidth(width), FHeight(height) {}
+TImageList::TImageList(int width, int height, QObject* owner) : QObject(owner), FWidth(width), FHeight(height)
+{
+}
 
 int TImageList::Add(const QPixmap& picture)
 {
@@ -15,7 +17,10 @@ int TImageList::Add(const QPixmap& picture)
     return Count() - 1;
 }
 
-QPixmap TImageList::Picture(int index) const { return ValidIndex(index) ? FImages[index] : QPixmap(); }
+QPixmap TImageList::Picture(int index) const
+{
+    return ValidIndex(index) ? FImages[index] : QPixmap();
+}
 
 void TImageList::Draw(QPainter& painter, int x, int y, int index, bool enabled) const
 {

@@ -1,9 +1,9 @@
 // Qt's message box for the platform dialogs, QDialog::exec for the dialogs the system builds.
 #include "TQtDialogs.h"
 
-#include <QPushButton>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <map>
 
 namespace {

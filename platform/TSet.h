@@ -4,8 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-template <class Enum, Enum Last>
-class TSet {
+template <class Enum, Enum Last> class TSet {
     static_assert(int(Last) < 32, "a set holds at most 32 values");
 
 public:

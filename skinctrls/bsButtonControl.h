@@ -13,8 +13,7 @@
 class TImageList;
 
 // Base is TbsSkinCustomControl or TbsGraphicSkinCustomControl. Every change of the content repaints.
-template <class Base>
-class TbsButtonControl : public Base {
+template <class Base> class TbsButtonControl : public Base {
 public:
     explicit TbsButtonControl(QWidget* parent) : Base(parent) { this->setAttribute(Qt::WA_Hover); }
 
@@ -82,8 +81,7 @@ protected:
     TbsButtonState FState;
 
 private:
-    template <class T, class V>
-    void Set(T& field, const V& value)
+    template <class T, class V> void Set(T& field, const V& value)
     {
         field = value;
         this->update();

@@ -12,15 +12,42 @@ QColor Role(QPalette::ColorRole role, QPalette::ColorGroup group = QPalette::Act
 }
 } // namespace
 
-QColor SysBtnFace() { return Role(QPalette::Button); }
-QColor SysBtnShadow() { return Role(QPalette::Dark); }
-QColor SysBtnHighlight() { return Role(QPalette::Light); }
-QColor SysBtnText() { return Role(QPalette::ButtonText); }
-QColor SysWindow() { return Role(QPalette::Base); }
-QColor SysWindowText() { return Role(QPalette::Text); }
-QColor SysHighlight() { return Role(QPalette::Highlight); }
-QColor SysHighlightText() { return Role(QPalette::HighlightedText); }
-QColor SysGrayText() { return Role(QPalette::Text, QPalette::Disabled); }
+QColor SysBtnFace()
+{
+    return Role(QPalette::Button);
+}
+QColor SysBtnShadow()
+{
+    return Role(QPalette::Dark);
+}
+QColor SysBtnHighlight()
+{
+    return Role(QPalette::Light);
+}
+QColor SysBtnText()
+{
+    return Role(QPalette::ButtonText);
+}
+QColor SysWindow()
+{
+    return Role(QPalette::Base);
+}
+QColor SysWindowText()
+{
+    return Role(QPalette::Text);
+}
+QColor SysHighlight()
+{
+    return Role(QPalette::Highlight);
+}
+QColor SysHighlightText()
+{
+    return Role(QPalette::HighlightedText);
+}
+QColor SysGrayText()
+{
+    return Role(QPalette::Text, QPalette::Disabled);
+}
 
 void DrawFrame(QPainter& painter, const QRect& rect, const QColor& color)
 {

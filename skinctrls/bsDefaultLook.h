@@ -19,9 +19,18 @@ QColor SysHighlightText();
 QColor SysGrayText();
 
 // The frame of hot and pressed parts, the fill of hot parts and the fill of pressed parts.
-inline QColor DefaultHotFrameColor() { return QColor(59, 107, 183); }
-inline QColor DefaultHotFillColor() { return QColor(193, 212, 243); }
-inline QColor DefaultDownFillColor() { return QColor(162, 188, 228); }
+inline QColor DefaultHotFrameColor()
+{
+    return QColor(59, 107, 183);
+}
+inline QColor DefaultHotFillColor()
+{
+    return QColor(193, 212, 243);
+}
+inline QColor DefaultDownFillColor()
+{
+    return QColor(162, 188, 228);
+}
 
 // A one-pixel frame and a fill: pressed and hot blue schemes, otherwise a button-shadow frame
 // around the button face.

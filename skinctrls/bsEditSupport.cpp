@@ -10,12 +10,16 @@
 
 bool IsTextChangingKey(const QKeyEvent* event, bool multiLine)
 {
-    static const QKeySequence::StandardKey changing[] = {
-        QKeySequence::Paste,           QKeySequence::Cut,
-        QKeySequence::Undo,            QKeySequence::Redo,
-        QKeySequence::Delete,          QKeySequence::Backspace,
-        QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord,
-        QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine};
+    static const QKeySequence::StandardKey changing[] = {QKeySequence::Paste,
+                                                         QKeySequence::Cut,
+                                                         QKeySequence::Undo,
+                                                         QKeySequence::Redo,
+                                                         QKeySequence::Delete,
+                                                         QKeySequence::Backspace,
+                                                         QKeySequence::DeleteEndOfWord,
+                                                         QKeySequence::DeleteStartOfWord,
+                                                         QKeySequence::DeleteEndOfLine,
+                                                         QKeySequence::DeleteCompleteLine};
     for (auto key : changing)
         if (event->matches(key))
             return true;
@@ -51,7 +55,8 @@ void ExecEditMenu(QWidget* owner, const QPoint& globalPos, const TbsEditMenu& m)
     menu.addAction(QStringLiteral("Copy"), owner, guarded(m.Copy))->setEnabled(m.HasSelection);
     menu.addAction(QStringLiteral("Paste"), owner, guarded(m.Paste))
         ->setEnabled(m.Writable && !QGuiApplication::clipboard()->text().isEmpty());
-    menu.addAction(QStringLiteral("Delete"), owner, guarded(m.Delete))->setEnabled(m.HasSelection && m.Writable);
+    menu.addAction(QStringLiteral("Delete"), owner, guarded(m.Delete))
+        ->setEnabled(m.HasSelection && m.Writable);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Select All"), owner, guarded(m.SelectAll))->setEnabled(!m.AllSelected);
     menu.exec(globalPos);

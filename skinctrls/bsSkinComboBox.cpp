@@ -35,7 +35,10 @@ void TbsSkinCustomComboBox::SetItems(const QStringList& items)
     update();
 }
 
-void TbsSkinCustomComboBox::AddItem(const QString& item) { FItems.append(item); }
+void TbsSkinCustomComboBox::AddItem(const QString& item)
+{
+    FItems.append(item);
+}
 
 void TbsSkinCustomComboBox::ClearItems()
 {
@@ -141,7 +144,10 @@ void TbsSkinCustomComboBox::CloseUp(bool accept)
     FireEvent(OnCloseUp);
 }
 
-bool TbsSkinCustomComboBox::IsPopupVisible() const { return FListBox->isVisible(); }
+bool TbsSkinCustomComboBox::IsPopupVisible() const
+{
+    return FListBox->isVisible();
+}
 
 void TbsSkinCustomComboBox::DrawDefaultImage(QImage& B)
 {

@@ -2,8 +2,8 @@
 #include "bsSkinControl.h"
 
 #include "TApplication.h"
-#include "bsSkinData.h"
 #include "bsDefaultLook.h"
+#include "bsSkinData.h"
 
 #include <QPainter>
 
@@ -23,7 +23,10 @@ void TbsSkinControl::SetSkinData(TbsSkinData* value)
         ChangeSkinData();
 }
 
-void TbsSkinControl::GetSkinData() { FIndex = FindSkinControlIndex(FSD, FSkinDataName); }
+void TbsSkinControl::GetSkinData()
+{
+    FIndex = FindSkinControlIndex(FSD, FSkinDataName);
+}
 
 void TbsSkinControl::ChangeSkinData()
 {
@@ -58,10 +61,16 @@ void TbsSkinControl::leaveEvent(QEvent* event)
     FireEvent(OnMouseLeave);
 }
 
-void TbsSkinControl::DrawDefaultImage(QImage& B) { B.fill(SysBtnFace()); }
+void TbsSkinControl::DrawDefaultImage(QImage& B)
+{
+    B.fill(SysBtnFace());
+}
 
 // Controls whose skin look is not drawn yet keep their default look with a skin object too.
-void TbsSkinControl::DrawSkinImage(QImage& B) { DrawDefaultImage(B); }
+void TbsSkinControl::DrawSkinImage(QImage& B)
+{
+    DrawDefaultImage(B);
+}
 
 TbsSkinCustomControl::TbsSkinCustomControl(QWidget* parent)
     : TbsSkinControl(parent), FDefaultFont(DefaultControlFont())

@@ -8,7 +8,6 @@
 #include <QFont>
 #include <QLineEdit>
 
-
 class TbsCustomEdit : public TbsTextInput<QLineEdit> {
     Q_OBJECT
 public:

@@ -8,8 +8,7 @@
 #include <QFont>
 #include <utility>
 
-template <class Base>
-class TbsSkinLinked : public Base {
+template <class Base> class TbsSkinLinked : public Base {
 public:
     template <class... Args>
     explicit TbsSkinLinked(const QString& skinDataName, Args&&... args)

@@ -73,7 +73,10 @@ void TbsSkinStdLabel::SetUseSkinFont(bool value)
     update();
 }
 
-QFont TbsSkinStdLabel::DrawFont() const { return FUseSkinFont ? FDefaultFont : font(); }
+QFont TbsSkinStdLabel::DrawFont() const
+{
+    return FUseSkinFont ? FDefaultFont : font();
+}
 
 void TbsSkinStdLabel::ChangeSkinData()
 {
@@ -110,8 +113,8 @@ void TbsSkinStdLabel::DrawDefaultImage(QImage& B)
     painter.setFont(DrawFont());
     QString text = FCaption;
     if (FEllipsType != bsetNone && !FWordWrap)
-        text = painter.fontMetrics().elidedText(text, FEllipsType == bsetEndEllips ? Qt::ElideRight : Qt::ElideMiddle,
-                                                B.width());
+        text = painter.fontMetrics().elidedText(
+            text, FEllipsType == bsetEndEllips ? Qt::ElideRight : Qt::ElideMiddle, B.width());
     if (isEnabled()) {
         painter.setPen(SysWindowText());
         painter.drawText(B.rect(), TextFlags(), text);

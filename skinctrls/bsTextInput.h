@@ -17,8 +17,7 @@
 // select and copy, but refuses every change from the keyboard, the input method and middle-click
 // paste; descendants route their other ways of changing text (the context menu) through
 // AllowChange too.
-template <class Base>
-class TbsTextInput : public Base {
+template <class Base> class TbsTextInput : public Base {
 public:
     TbsTextInput(QWidget* parent, bool multiLine) : Base(parent), FMultiLine(multiLine) {}
 

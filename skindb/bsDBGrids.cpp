@@ -23,8 +23,8 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
     : TbsSkinCustomControl(parent), FDataLink(std::make_unique<TbsGridDataLink>(this)),
       FModel(new TbsDBGridModel(this)), FView(new TbsDBGridView(this)),
       FEditor(new TDBGridInplaceEdit(this, FView->viewport())),
-      FOptions({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgConfirmDelete,
-                dgCancelOnExit}),
+      FOptions({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                dgConfirmDelete, dgCancelOnExit}),
       FTitleFont(font())
 {
     FSkinDataName = QStringLiteral("grid");
@@ -56,7 +56,10 @@ TbsSkinCustomDBGrid::~TbsSkinCustomDBGrid()
     FDataLink->SetDataSource(nullptr);
 }
 
-TDataSource* TbsSkinCustomDBGrid::DataSource() const { return FDataLink->DataSource(); }
+TDataSource* TbsSkinCustomDBGrid::DataSource() const
+{
+    return FDataLink->DataSource();
+}
 
 void TbsSkinCustomDBGrid::SetDataSource(TDataSource* source)
 {
@@ -64,7 +67,10 @@ void TbsSkinCustomDBGrid::SetDataSource(TDataSource* source)
     LinkActiveChanged();
 }
 
-TQuery* TbsSkinCustomDBGrid::DataSet() const { return FDataLink->DataSet(); }
+TQuery* TbsSkinCustomDBGrid::DataSet() const
+{
+    return FDataLink->DataSet();
+}
 
 void TbsSkinCustomDBGrid::SetOptions(TbsDBGridOptions options)
 {
@@ -72,8 +78,8 @@ void TbsSkinCustomDBGrid::SetOptions(TbsDBGridOptions options)
     FView->horizontalHeader()->setVisible(options.Contains(dgTitles));
     FView->verticalHeader()->setVisible(options.Contains(dgIndicator));
     FView->setShowGrid(options.Contains(dgColLines) || options.Contains(dgRowLines));
-    FView->horizontalHeader()->setSectionResizeMode(options.Contains(dgColumnResize) ? QHeaderView::Interactive
-                                                                                      : QHeaderView::Fixed);
+    FView->horizontalHeader()->setSectionResizeMode(
+        options.Contains(dgColumnResize) ? QHeaderView::Interactive : QHeaderView::Fixed);
     FView->setSelectionBehavior(options.Contains(dgRowSelect) ? QAbstractItemView::SelectRows
                                                               : QAbstractItemView::SelectItems);
     FView->setTabKeyNavigation(options.Contains(dgTabs));
@@ -134,15 +140,25 @@ void TbsSkinCustomDBGrid::SetFixedColor(const QColor& color)
     }
 }
 
-int TbsSkinCustomDBGrid::SelectedIndex() const { return std::max(0, FView->currentIndex().column()); }
+int TbsSkinCustomDBGrid::SelectedIndex() const
+{
+    return std::max(0, FView->currentIndex().column());
+}
 
-void TbsSkinCustomDBGrid::SetSelectedIndex(int column) { MoveColumn(column); }
+void TbsSkinCustomDBGrid::SetSelectedIndex(int column)
+{
+    MoveColumn(column);
+}
 
-TField* TbsSkinCustomDBGrid::SelectedField() const { return FModel->Field(SelectedIndex()); }
+TField* TbsSkinCustomDBGrid::SelectedField() const
+{
+    return FModel->Field(SelectedIndex());
+}
 
 int TbsSkinCustomDBGrid::VisibleRowCount() const
 {
-    return std::max(1, FView->viewport()->height() / std::max(1, FView->verticalHeader()->defaultSectionSize()));
+    return std::max(1,
+                    FView->viewport()->height() / std::max(1, FView->verticalHeader()->defaultSectionSize()));
 }
 
 int TbsSkinCustomDBGrid::CurrentRow() const
@@ -184,7 +200,10 @@ void TbsSkinCustomDBGrid::resizeEvent(QResizeEvent* event)
     FView->setGeometry(rect());
 }
 
-void TbsSkinCustomDBGrid::DrawDefaultImage(QImage& B) { B.fill(SysWindow()); }
+void TbsSkinCustomDBGrid::DrawDefaultImage(QImage& B)
+{
+    B.fill(SysWindow());
+}
 
 // ---- following the data set ----
 
@@ -232,7 +251,10 @@ void TbsSkinCustomDBGrid::LinkRecordChanged(TField*)
     FModel->RefreshIndicators();
 }
 
-void TbsSkinCustomDBGrid::LinkEditingChanged() { FModel->RefreshIndicators(); }
+void TbsSkinCustomDBGrid::LinkEditingChanged()
+{
+    FModel->RefreshIndicators();
+}
 
 void TbsSkinCustomDBGrid::LinkUpdateData()
 {
@@ -264,7 +286,10 @@ bool TbsSkinCustomDBGrid::CanEditModify()
     return FDataLink->Edit();
 }
 
-bool TbsSkinCustomDBGrid::EditorMode() const { return FEditor->isVisible(); }
+bool TbsSkinCustomDBGrid::EditorMode() const
+{
+    return FEditor->isVisible();
+}
 
 void TbsSkinCustomDBGrid::ShowEditor()
 {
@@ -372,8 +397,8 @@ bool TbsSkinCustomDBGrid::KeyDown(QKeyEvent* event)
     if (!dataSet || !dataSet->Active())
         return false;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const bool editorKey = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-                           event->key() == Qt::Key_Enter;
+    const bool editorKey =
+        event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     bool handled = true;
     CallHandler([&] {
         switch (event->key()) {
@@ -497,7 +522,10 @@ void TbsSkinCustomDBGrid::CellPressed(const QModelIndex& index)
         FireEvent(OnCellClick, index.column());
 }
 
-void TbsSkinCustomDBGrid::CellDoubleClicked() { CallHandler([this] { ShowEditor(); }); }
+void TbsSkinCustomDBGrid::CellDoubleClicked()
+{
+    CallHandler([this] { ShowEditor(); });
+}
 
 void TbsSkinCustomDBGrid::FocusLeft()
 {

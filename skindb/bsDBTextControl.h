@@ -13,8 +13,7 @@ class TDataSource;
 // Base is a skinned edit or memo: it has Text(), SetReadOnly() and the virtual CanChangeText,
 // Change, DoEnter and DoExit of TbsTextInput. The control is read-only exactly while its link is
 // not editing, so the first change asks the data set into edit state.
-template <class Base>
-class TbsDBTextControl : public Base {
+template <class Base> class TbsDBTextControl : public Base {
 public:
     explicit TbsDBTextControl(QWidget* parent) : Base(parent)
     {

@@ -80,7 +80,8 @@ TbsSkinMessage::TbsSkinMessage(QObject* owner)
 {
 }
 
-TbsSkinMessage::TRequest TbsSkinMessage::Request(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons)
+TbsSkinMessage::TRequest TbsSkinMessage::Request(const QString& Msg, TMsgDlgType DlgType,
+                                                 TMsgDlgButtons Buttons)
 {
     TRequest request;
     request.Msg = Msg;
@@ -103,8 +104,8 @@ TModalResult TbsSkinMessage::MessageDlg(const QString& Msg, TMsgDlgType DlgType,
     return Execute(request);
 }
 
-TModalResult TbsSkinMessage::MessageDlgPos(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int,
-                                           int X, int Y)
+TModalResult TbsSkinMessage::MessageDlgPos(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
+                                           int, int X, int Y)
 {
     TRequest request = Request(Msg, DlgType, Buttons);
     request.X = X;
@@ -122,8 +123,8 @@ TModalResult TbsSkinMessage::MessageDlg2(const QString& Msg, const QString& ACap
 }
 
 TModalResult TbsSkinMessage::CustomMessageDlg(const QString& Msg, const QString& ACaption,
-                                              const TImageList* AImages, int AImageIndex, TMsgDlgButtons Buttons,
-                                              int)
+                                              const TImageList* AImages, int AImageIndex,
+                                              TMsgDlgButtons Buttons, int)
 {
     TRequest request = Request(Msg, mtCustom, Buttons);
     request.Caption = ACaption;
@@ -132,7 +133,8 @@ TModalResult TbsSkinMessage::CustomMessageDlg(const QString& Msg, const QString&
     return Execute(request);
 }
 
-TModalResult TbsSkinMessage::WideMessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int)
+TModalResult TbsSkinMessage::WideMessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
+                                            int)
 {
     TRequest request = Request(Msg, DlgType, Buttons);
     request.CheckBox = false;
@@ -168,7 +170,8 @@ TModalResult TbsSkinMessage::Execute(const TRequest& r)
         form.Image = new QLabel(&form);
         form.Image->setObjectName(QStringLiteral("Image"));
         form.Image->setPixmap(picture);
-        form.Image->setGeometry(5, r.Images ? imageTop : std::max(10, imageTop), picture.width(), picture.height());
+        form.Image->setGeometry(5, r.Images ? imageTop : std::max(10, imageTop), picture.width(),
+                                picture.height());
     }
 
     int clientHeight = ButtonHeight + form.Message->height() + 50;
@@ -211,7 +214,8 @@ TModalResult TbsSkinMessage::Execute(const TRequest& r)
     if (r.X < -10000) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->geometry();
-            form.move(area.x() + (area.width() - clientWidth) / 2, area.y() + (area.height() - clientHeight) / 2);
+            form.move(area.x() + (area.width() - clientWidth) / 2,
+                      area.y() + (area.height() - clientHeight) / 2);
         }
     } else if (r.Positioned && OnSetShowPos) {
         int X = form.x(), Y = form.y();

@@ -40,13 +40,14 @@ public:
     TModalResult MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx = 0);
     TModalResult MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx,
                             TMsgDlgBtn DefaultButton);
-    TModalResult MessageDlgPos(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx, int X,
-                               int Y);
+    TModalResult MessageDlgPos(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx,
+                               int X, int Y);
     TModalResult MessageDlg2(const QString& Msg, const QString& ACaption, TMsgDlgType DlgType,
                              TMsgDlgButtons Buttons, int HelpCtx = 0);
     TModalResult CustomMessageDlg(const QString& Msg, const QString& ACaption, const TImageList* AImages,
                                   int AImageIndex, TMsgDlgButtons Buttons, int HelpCtx = 0);
-    TModalResult WideMessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx = 0);
+    TModalResult WideMessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
+                                int HelpCtx = 0);
 
     // The repository of the dialog's frame, and of its label, buttons and resource strings.
     TbsSkinData* SkinData = nullptr;

@@ -15,9 +15,15 @@
 #include <QTableView>
 #include <QTest>
 
-void ProgramTest::SetUp() { FAdmin = PersonnelSchema::CreateDatabase(QStringLiteral("db.mdb")); }
+void ProgramTest::SetUp()
+{
+    FAdmin = PersonnelSchema::CreateDatabase(QStringLiteral("db.mdb"));
+}
 
-void ProgramTest::TearDown() { Stop(); }
+void ProgramTest::TearDown()
+{
+    Stop();
+}
 
 void ProgramTest::Start()
 {
@@ -65,7 +71,10 @@ QVariantList ProgramTest::Column(const QString& table, const QString& column)
     return values;
 }
 
-int ProgramTest::RowCount(const QString& table) { return int(Column(table, QStringLiteral("ID")).size()); }
+int ProgramTest::RowCount(const QString& table)
+{
+    return int(Column(table, QStringLiteral("ID")).size());
+}
 
 void ProgramTest::Activate(TForm* form)
 {
@@ -74,7 +83,10 @@ void ProgramTest::Activate(TForm* form)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
 }
 
-void ProgramTest::Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+void ProgramTest::Click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
 
 void ProgramTest::TypeText(QWidget* widget, const QString& text)
 {

@@ -19,7 +19,10 @@
 
 namespace {
 
-int GridRows(TbsSkinDBGrid* grid) { return grid->findChild<QTableView*>()->model()->rowCount(); }
+int GridRows(TbsSkinDBGrid* grid)
+{
+    return grid->findChild<QTableView*>()->model()->rowCount();
+}
 
 QStringList Texts(const QVariantList& values)
 {
@@ -80,7 +83,8 @@ TEST_F(ToDoTest, TypedChangesReachTheDatabaseWhenAnotherRowIsClicked)
     EXPECT_EQ(Titles(), QStringList({"开会", "写周报"}));
     EXPECT_EQ(Texts(Column(QStringLiteral("待办事项"), QStringLiteral("日期"))),
               QStringList({"2024-05-01", "2024-06-07"}));
-    EXPECT_EQ(Texts(Column(QStringLiteral("待办事项"), QStringLiteral("说明"))), QStringList({"三楼", " 周五前"}));
+    EXPECT_EQ(Texts(Column(QStringLiteral("待办事项"), QStringLiteral("说明"))),
+              QStringList({"三楼", " 周五前"}));
     EXPECT_EQ(Form7->bsSkinDBEdit1->text(), QStringLiteral("开会"));
 }
 
@@ -164,7 +168,10 @@ struct PendingChange {
     std::function<void(ProgramTest&)> Act;
 };
 
-void PrintTo(const PendingChange& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const PendingChange& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class PendingChangeTest : public ToDoTest, public ::testing::WithParamInterface<PendingChange> {};
 
@@ -176,21 +183,21 @@ TEST_P(PendingChangeTest, IsWrittenBeforeItCouldBeLost)
     GetParam().Act(*this);
     EXPECT_TRUE(FDialogs.Shown().empty()) << FDialogs.Texts().join(u'|').toStdString();
     EXPECT_EQ(Titles().mid(0, 2), QStringList({"开会", "交材料"}));
-    EXPECT_EQ(Texts(Column(QStringLiteral("待办事项"), QStringLiteral("说明"))).at(1), QStringLiteral(" 给财务"));
+    EXPECT_EQ(Texts(Column(QStringLiteral("待办事项"), QStringLiteral("说明"))).at(1),
+              QStringLiteral(" 给财务"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     , PendingChangeTest,
-    ::testing::Values(
-        PendingChange{"New", [](ProgramTest& t) { t.Click(Form7->bsSkinButton1); }},
-        PendingChange{"ExitButton", [](ProgramTest& t) { t.Click(Form7->bsSkinButton2); }},
-        PendingChange{"Frame", [](ProgramTest&) { Form7->close(); }},
-        PendingChange{"ProgramEnd",
-                      [](ProgramTest& t) {
-                          Form1->close();
-                          ASSERT_TRUE(Application->Terminated());
-                          t.Stop();
-                      }}),
+    ::testing::Values(PendingChange{"New", [](ProgramTest& t) { t.Click(Form7->bsSkinButton1); }},
+                      PendingChange{"ExitButton", [](ProgramTest& t) { t.Click(Form7->bsSkinButton2); }},
+                      PendingChange{"Frame", [](ProgramTest&) { Form7->close(); }},
+                      PendingChange{"ProgramEnd",
+                                    [](ProgramTest& t) {
+                                        Form1->close();
+                                        ASSERT_TRUE(Application->Terminated());
+                                        t.Stop();
+                                    }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 class AccountsTest : public ProgramTest {
@@ -265,16 +272,18 @@ TEST_F(ProgramTest, TabMovesThroughTheRecordWindowsControlsInTheirTabOrder)
         TForm* Form;
         QList<QWidget*> Order; // from the first editor on; the grid comes before it
     };
-    for (const Window& w :
-         {Window{Form7, {Form7->bsSkinDBEdit1, Form7->bsSkinDBEdit2, Form7->bsSkinDBMemo1, Form7->bsSkinButton1,
-                         Form7->bsSkinButton2, Form7->bsSkinButton3}},
-          Window{Form8, {Form8->bsSkinDBEdit1, Form8->bsSkinDBEdit2, Form8->bsSkinButton1, Form8->bsSkinButton2,
-                         Form8->bsSkinButton3}}}) {
+    for (const Window& w : {Window{Form7,
+                                   {Form7->bsSkinDBEdit1, Form7->bsSkinDBEdit2, Form7->bsSkinDBMemo1,
+                                    Form7->bsSkinButton1, Form7->bsSkinButton2, Form7->bsSkinButton3}},
+                            Window{Form8,
+                                   {Form8->bsSkinDBEdit1, Form8->bsSkinDBEdit2, Form8->bsSkinButton1,
+                                    Form8->bsSkinButton2, Form8->bsSkinButton3}}}) {
         Activate(w.Form);
         w.Order.front()->setFocus(Qt::TabFocusReason);
         for (int i = 1; i < w.Order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget(), w.Order[i]) << w.Form->objectName().toStdString() << " " << i;
+            EXPECT_EQ(QApplication::focusWidget(), w.Order[i])
+                << w.Form->objectName().toStdString() << " " << i;
         }
         w.Order.front()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);

@@ -40,7 +40,8 @@ bool OnlyVisible(TForm* visible)
 
 TEST_F(ProgramTest, StartsLoggedOutWithTheWindowsInStartUpOrderAndTheAccountsListed)
 {
-    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"), {QStringLiteral("张三"), QStringLiteral("1")});
+    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"),
+         {QStringLiteral("张三"), QStringLiteral("1")});
     Start();
 
     EXPECT_EQ(FormNames(), QStringList({"Form1", "Form3", "Form6", "Form4", "Form5", "Form7", "Form8"}));
@@ -89,7 +90,10 @@ struct StartUpProblem {
     const char* LoginMessage;
 };
 
-void PrintTo(const StartUpProblem& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const StartUpProblem& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class StartUpProblemTest : public ProgramTest, public ::testing::WithParamInterface<StartUpProblem> {};
 
@@ -149,7 +153,10 @@ struct RefusedLogin {
     const char* TypedPassword;
 };
 
-void PrintTo(const RefusedLogin& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const RefusedLogin& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class RefusedLoginTest : public ProgramTest, public ::testing::WithParamInterface<RefusedLogin> {};
 
@@ -157,7 +164,8 @@ TEST_P(RefusedLoginTest, ShowsTheSkinnedMessageAndKeepsTheChoiceAndThePassword)
 {
     const RefusedLogin& c = GetParam();
     Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"),
-         {QStringLiteral("李四"), c.StoredPassword ? QVariant(QString::fromUtf8(c.StoredPassword)) : QVariant()});
+         {QStringLiteral("李四"),
+          c.StoredPassword ? QVariant(QString::fromUtf8(c.StoredPassword)) : QVariant()});
     Start();
     LogIn(QStringLiteral("李四"), QString::fromUtf8(c.TypedPassword));
 
@@ -185,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProgramTest, MatchingAccountShowsTheMainWindowHidesTheLoginAndEmptiesThePassword)
 {
-    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"), {QStringLiteral("王'五"), QStringLiteral("")});
+    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"),
+         {QStringLiteral("王'五"), QStringLiteral("")});
     Start();
     LogIn(FAdmin.Name, FAdmin.Password);
     EXPECT_TRUE(FDialogs.Shown().empty());
@@ -205,7 +214,8 @@ TEST_F(ProgramTest, LoggingInAgainKeepsOpenRecordWindowsAndTheListAsItWasAtStart
     LogIn(FAdmin.Name, FAdmin.Password);
     Click(Form3->bsSkinSpeedButton3);
     ASSERT_TRUE(Form7->isVisible());
-    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"), {QStringLiteral("新人"), QStringLiteral("1")});
+    Exec(QStringLiteral("insert into 管理员(账号, 密码) values(:a, :p)"),
+         {QStringLiteral("新人"), QStringLiteral("1")});
 
     Click(Form3->bsSkinSpeedButton7);
     EXPECT_TRUE(Form1->isVisible());
@@ -261,7 +271,10 @@ struct Ending {
     std::function<void(ProgramTest&)> Act;
 };
 
-void PrintTo(const Ending& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const Ending& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class EndingTest : public ProgramTest, public ::testing::WithParamInterface<Ending> {};
 
@@ -274,29 +287,29 @@ TEST_P(EndingTest, EndsTheProgram)
 
 INSTANTIATE_TEST_SUITE_P(
     , EndingTest,
-    ::testing::Values(
-        Ending{"LoginExitButton", [](ProgramTest&) { QTest::mouseClick(Form1->btnCancel, Qt::LeftButton); }},
-        Ending{"LoginFrame", [](ProgramTest&) { Form1->close(); }},
-        Ending{"LoginFrameWithRecordWindowsOpen",
-               [](ProgramTest&) {
-                   Form7->Show();
-                   Form8->Show();
-                   Form1->close();
-               }},
-        Ending{"MainExitButton",
-               [](ProgramTest& test) {
-                   test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
-                   QTest::mouseClick(Form3->bsSkinSpeedButton6, Qt::LeftButton);
-               }},
-        Ending{"MainFrame",
-               [](ProgramTest& test) {
-                   test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
-                   Form3->close();
-               }},
-        Ending{"LoginExitAfterLoggingOut",
-               [](ProgramTest& test) {
-                   test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
-                   QTest::mouseClick(Form3->bsSkinSpeedButton7, Qt::LeftButton);
-                   QTest::mouseClick(Form1->btnCancel, Qt::LeftButton);
-               }}),
+    ::testing::Values(Ending{"LoginExitButton",
+                             [](ProgramTest&) { QTest::mouseClick(Form1->btnCancel, Qt::LeftButton); }},
+                      Ending{"LoginFrame", [](ProgramTest&) { Form1->close(); }},
+                      Ending{"LoginFrameWithRecordWindowsOpen",
+                             [](ProgramTest&) {
+                                 Form7->Show();
+                                 Form8->Show();
+                                 Form1->close();
+                             }},
+                      Ending{"MainExitButton",
+                             [](ProgramTest& test) {
+                                 test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
+                                 QTest::mouseClick(Form3->bsSkinSpeedButton6, Qt::LeftButton);
+                             }},
+                      Ending{"MainFrame",
+                             [](ProgramTest& test) {
+                                 test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
+                                 Form3->close();
+                             }},
+                      Ending{"LoginExitAfterLoggingOut",
+                             [](ProgramTest& test) {
+                                 test.LogIn(test.FAdmin.Name, test.FAdmin.Password);
+                                 QTest::mouseClick(Form3->bsSkinSpeedButton7, Qt::LeftButton);
+                                 QTest::mouseClick(Form1->btnCancel, Qt::LeftButton);
+                             }}),
     [](const auto& info) { return std::string(info.param.Name); });

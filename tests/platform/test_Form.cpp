@@ -30,7 +30,10 @@ struct CloseCase {
     bool Terminated;
 };
 
-void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const CloseCase& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 class FormCloseTest : public ::testing::TestWithParam<CloseCase> {};
 

@@ -8,17 +8,22 @@
 
 namespace {
 
-void Press(QWidget* w, QPoint at = QPoint(5, 5)) { QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, at); }
-void Release(QWidget* w, QPoint at = QPoint(5, 5)) { QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at); }
+void Press(QWidget* w, QPoint at = QPoint(5, 5))
+{
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, at);
+}
+void Release(QWidget* w, QPoint at = QPoint(5, 5))
+{
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at);
+}
 void Move(QWidget* w, QPoint to)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(to), w->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), w->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &move);
 }
 
-template <class Button>
-class ButtonPressTest : public ::testing::Test {
+template <class Button> class ButtonPressTest : public ::testing::Test {
 protected:
     ButtonPressTest()
     {

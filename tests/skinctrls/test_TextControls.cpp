@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,16 +21,21 @@ struct TextControl {
     std::function<void(QWidget*, std::function<void()>)> SetOnChange;
 };
 
-void PrintTo(const TextControl& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TextControl& c, std::ostream* os)
+{
+    *os << c.Name;
+}
 
 const TextControl Edit{
-    "Edit", [](QWidget* p) -> QWidget* { return new TbsSkinEdit(p); },
+    "Edit",
+    [](QWidget* p) -> QWidget* { return new TbsSkinEdit(p); },
     [](QWidget* w) { return static_cast<TbsSkinEdit*>(w)->Text(); },
     [](QWidget* w, const QString& t) { static_cast<TbsSkinEdit*>(w)->SetText(t); },
     [](QWidget* w, bool r) { static_cast<TbsSkinEdit*>(w)->SetReadOnly(r); },
     [](QWidget* w, std::function<void()> f) { static_cast<TbsSkinEdit*>(w)->OnChange = f; }};
 const TextControl Memo{
-    "Memo", [](QWidget* p) -> QWidget* { return new TbsSkinMemo(p); },
+    "Memo",
+    [](QWidget* p) -> QWidget* { return new TbsSkinMemo(p); },
     [](QWidget* w) { return static_cast<TbsSkinMemo*>(w)->Text(); },
     [](QWidget* w, const QString& t) { static_cast<TbsSkinMemo*>(w)->SetText(t); },
     [](QWidget* w, bool r) { static_cast<TbsSkinMemo*>(w)->SetReadOnly(r); },
@@ -102,8 +107,8 @@ protected:
 
 TEST_F(ComboBoxTest, TypingSelectsTheFirstItemStartingWithTheTypedText)
 {
-    combo->SetItems({QStringLiteral("alpha"), QStringLiteral("bravo"), QStringLiteral("beta"),
-                     QStringLiteral("Bell")});
+    combo->SetItems(
+        {QStringLiteral("alpha"), QStringLiteral("bravo"), QStringLiteral("beta"), QStringLiteral("Bell")});
     combo->SetItemIndex(0);
     Type(QStringLiteral("be"));
     EXPECT_EQ(combo->Text(), QStringLiteral("beta"));

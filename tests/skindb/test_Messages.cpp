@@ -70,7 +70,8 @@ TEST(SkinMessage, ButtonsStandInKindOrderCentredAtTheBottom)
     EXPECT_EQ(built.Escape, mrCancel);
     const int row = 3 * 70 + 2 * 10;
     EXPECT_EQ(built.Client.width(), 40 + std::max(row, built.LabelRight));
-    EXPECT_EQ(built.Buttons[0].topLeft(), QPoint((built.Client.width() - row) / 2, built.Client.height() - 35));
+    EXPECT_EQ(built.Buttons[0].topLeft(),
+              QPoint((built.Client.width() - row) / 2, built.Client.height() - 35));
     EXPECT_EQ(built.Buttons[1].left() - built.Buttons[0].left(), 80);
 }
 

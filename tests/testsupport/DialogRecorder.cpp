@@ -5,7 +5,10 @@
 
 TDialogRecorder::TDialogRecorder() : FPrevious(SetDialogs(this)) {}
 
-TDialogRecorder::~TDialogRecorder() { SetDialogs(FPrevious); }
+TDialogRecorder::~TDialogRecorder()
+{
+    SetDialogs(FPrevious);
+}
 
 QStringList TDialogRecorder::Texts() const
 {
@@ -31,7 +34,10 @@ TModalResult TDialogRecorder::Answer(const TDialogRequest& request)
     return buttons.empty() ? mrCancel : ModalResultOf(buttons.front());
 }
 
-TModalResult TDialogRecorder::Show(const TDialogRequest& request) { return Answer(request); }
+TModalResult TDialogRecorder::Show(const TDialogRequest& request)
+{
+    return Answer(request);
+}
 
 TModalResult TDialogRecorder::RunModal(QDialog& dialog, const TDialogRequest& request)
 {
@@ -46,4 +52,7 @@ TModalResult TUnexpectedDialogs::Show(const TDialogRequest& request)
     return mrCancel;
 }
 
-TModalResult TUnexpectedDialogs::RunModal(QDialog&, const TDialogRequest& request) { return Show(request); }
+TModalResult TUnexpectedDialogs::RunModal(QDialog&, const TDialogRequest& request)
+{
+    return Show(request);
+}
