@@ -43,7 +43,7 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
             [this](int column) { FireEvent(OnTitleClick, column); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         // Leaving the grid for another control of the window (not for another window).
-        if (old && now && isAncestorOf(old) && !isAncestorOf(now) && now != this)
+        if (old && now && isAncestorOf(old) && !isAncestorOf(now) && now != this && now->window() == window())
             FocusLeft();
     });
     SetOptions(FOptions);
