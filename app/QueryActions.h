@@ -1,8 +1,9 @@
-// Actions of the record windows on a shared query: saving what the operator typed, and adding a
-// row through a statement of its own.
+// Actions of the record windows on a shared query: saving what the operator typed, re-opening it on
+// another statement, and adding a row through a statement of its own.
 #pragma once
 
 #include <QString>
+#include <QVariantHash>
 
 class TQuery;
 
@@ -11,6 +12,12 @@ class TQuery;
 // for a closed query.
 void PostPendingChange(TQuery& query);
 
-// Posts a pending change (closing the query would drop it), runs insertStatement, re-opens the
-// query on selectStatement and makes the last row, the new one, current.
-void AddRowAndReopen(TQuery& query, const QString& insertStatement, const QString& selectStatement);
+// Posts a pending change (closing the query would drop it), then closes the query, gives it
+// statement with its ":name" parameters bound to params (names as in the statement) and opens it.
+// Values read from the file travel as parameters too, never inside the statement's text.
+void Reopen(TQuery& query, const QString& statement, const QVariantHash& params = {});
+
+// Posts a pending change, runs insertStatement, re-opens the query on selectStatement and makes
+// the last row, the new one, current. params bind the parameters of both statements.
+void AddRowAndReopen(TQuery& query, const QString& insertStatement, const QString& selectStatement,
+                     const QVariantHash& params = {});

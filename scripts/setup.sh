@@ -8,7 +8,7 @@ packages=(
   libgtest-dev googletest
   clang libclang-rt-14-dev
   fonts-wqy-microhei
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
