@@ -121,8 +121,13 @@ void TbsDBGridModel::RefreshRow(int row)
 
 void TbsDBGridModel::RefreshIndicators()
 {
-    if (FRows > 0)
-        emit headerDataChanged(Qt::Vertical, 0, FRows - 1);
+    // Only the row that showed the indicator and the row that shows it now change: telling the
+    // header about every row would cost a pass over all of them at each step through the records.
+    const int current = FDataSet && FDataSet->Active() ? FDataSet->RecNo() - 1 : -1;
+    for (int row : {FIndicatorRow, current})
+        if (row >= 0 && row < FRows)
+            emit headerDataChanged(Qt::Vertical, row, row);
+    FIndicatorRow = current;
 }
 
 int TbsDBGridModel::rowCount(const QModelIndex& parent) const

@@ -50,6 +50,7 @@ private:
     QList<TbsColumn> FColumnList;
     int FRows = 0;
     int FColumns = 0;
+    int FIndicatorRow = -1; // the row whose indicator was drawn last
 };
 
 // The table view inside the grid; mouse and keys go to the grid, which moves the data set.
