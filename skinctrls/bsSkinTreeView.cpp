@@ -11,8 +11,7 @@
 #include <QHeaderView>
 #include <QPainter>
 
-namespace
-{
+namespace {
 
 // Dotted lines as the platform draws tree lines: every other pixel, in step across lines so that
 // they meet.
@@ -337,6 +336,10 @@ void TbsSkinCustomTreeView::contextMenuEvent(QContextMenuEvent* event)
 void TbsSkinCustomTreeView::focusInEvent(QFocusEvent* event)
 {
     QTreeWidget::focusInEvent(event);
+    // Qt makes the first node current when the focus comes in and marks it; until the user
+    // chooses a node none may look chosen.
+    if (!Selected() && currentItem())
+        setCurrentItem(nullptr);
     viewport()->update();
 }
 

@@ -5,21 +5,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // Remembers where it was asked to pop up instead of showing anything.
-class RecordingMenu : public TPopupMenu
-{
-  public:
+class RecordingMenu : public TPopupMenu {
+public:
     void Popup(int X, int Y) override { Points.append(QPoint(X, Y)); }
     QList<QPoint> Points;
 };
 
 // A tree of three levels: 总部 > (研发部 > 一组, 二组), (销售部), and a second root 分公司.
-class TreeViewTest : public ::testing::Test
-{
-  protected:
+class TreeViewTest : public ::testing::Test {
+protected:
     TreeViewTest()
     {
         tree.resize(200, 300);
@@ -116,4 +113,14 @@ TEST_F(TreeViewTest, NestedUpdatesRepaintOnlyAfterTheLastEnd)
     EXPECT_FALSE(tree.updatesEnabled());
     nodes.EndUpdate();
     EXPECT_TRUE(tree.updatesEnabled());
+}
+
+TEST_F(TreeViewTest, TakingTheFocusMarksNoNodeUntilOneIsChosen)
+{
+    QApplication::setActiveWindow(&tree);
+    tree.setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(tree.currentItem(), nullptr);
+    EXPECT_EQ(tree.Selected(), nullptr);
+    QTest::keyClick(tree.viewport(), Qt::Key_Down);
+    EXPECT_NE(tree.currentItem(), nullptr);
 }
