@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 // The best of repeats runs of run, in milliseconds; prepare runs untimed before each.
 inline double BestMs(
@@ -18,4 +19,28 @@ inline double BestMs(
         best = std::min(best, timer.nsecsElapsed() / 1e6);
     }
     return best;
+}
+
+// Wall-clock milliseconds since an arbitrary start, the default clock of MedianMs.
+inline double WallMs()
+{
+    static QElapsedTimer since = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return since.nsecsElapsed() / 1e6;
+}
+
+// The median of runs runs of action, in milliseconds of the clock nowMs.
+template <class Action> double MedianMs(int runs, Action action, double (*nowMs)() = WallMs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = nowMs();
+        action();
+        times.push_back(nowMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
 }

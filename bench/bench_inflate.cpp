@@ -1,9 +1,10 @@
 // Benchmark: unpacking a 2 MB skin package through the 8,192-byte decompression stream against
 // one call of zlib's uncompress on the same bytes.
 #include "bsSkinPackage.h"
+#include "BestTime.h"
+#include "BmpBytes.h"
 #include "bszlibcompress.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLinearGradient>
@@ -32,13 +33,7 @@ QByteArray SkinLikeBmp(int w, int h, int seed, QImage::Format format = QImage::F
         p.drawRoundedRect(r, 3, 3);
     }
     p.end();
-    if (format != QImage::Format_RGB32)
-        image = image.convertToFormat(format, Qt::ThresholdDither);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
+    return BmpBytes(image, format);
 }
 
 // A package with the picture sizes of a typical full skin, about 2 MB.
@@ -63,19 +58,6 @@ QByteArray TypicalPackage()
 }
 
 // The median of runs timings of action, in milliseconds.
-template <class Action> double MedianMs(int runs, Action action)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        action();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main()

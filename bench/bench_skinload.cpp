@@ -1,11 +1,12 @@
 // Benchmark: loading a 2 MB skin with 90 records from its compressed form into the repository, split
 // into inflating, decoding the pictures and parsing the description.
 #include "bsCompressedStoredSkin.h"
+#include "BestTime.h"
+#include "BmpBytes.h"
 #include "bsSkinData.h"
 #include "bszlibcompress.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -27,13 +28,7 @@ QByteArray PanelBmp(int w, int h, int seed, QImage::Format format)
             row[x] = bevel ? qRgb(90, 90, 110) : qRgb(shade, (shade + seed * 20) % 256, 230);
         }
     }
-    if (format != QImage::Format_RGB32)
-        image = image.convertToFormat(format, Qt::ThresholdDither);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
+    return BmpBytes(image, format);
 }
 
 // Gives every keyed field of a record a value that depends on n, so that every key is written
@@ -101,18 +96,10 @@ double ThreadMs()
 }
 
 // The median of runs timings of action, in milliseconds of processor time.
-template <class Action> double MedianMs(int runs, Action action)
+template <class Action> double CpuMedianMs(int runs, Action action)
 {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = ThreadMs();
-        action();
-        times.push_back(ThreadMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return MedianMs(runs, action, ThreadMs);
 }
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -130,24 +117,24 @@ int main(int argc, char** argv)
     storedText.LoadFromPackage(descriptionOnly);
     const QByteArray package = stored.DeCompressed();
 
-    const double inflate = MedianMs(runs, [&] { stored.DeCompressed(); });
+    const double inflate = CpuMedianMs(runs, [&] { stored.DeCompressed(); });
     // Pictures are checked while the skin loads and decoded when first used; both are timed.
     const TbsSkinPackage read = ReadSkinPackage(package);
     const QList<QByteArray> bmps =
         QList<QByteArray>{read.Picture, read.InActivePicture} + read.ActivePictures;
-    const double pictures = MedianMs(runs, [&] {
+    const double pictures = CpuMedianMs(runs, [&] {
         for (const QByteArray& bmp : bmps)
             TbsSkinPicture::FromBmp(bmp);
     });
-    const double decoding = MedianMs(runs, [&] {
+    const double decoding = CpuMedianMs(runs, [&] {
         for (const QByteArray& bmp : bmps)
             TbsSkinPicture::FromBmp(bmp).Image();
     });
-    const double textInflate = MedianMs(runs, [&] { storedText.DeCompressed(); });
+    const double textInflate = CpuMedianMs(runs, [&] { storedText.DeCompressed(); });
     TbsSkinData sd;
-    const double textLoad = MedianMs(runs, [&] { sd.LoadCompressedStoredSkin(&storedText); });
-    const double whole = MedianMs(runs, [&] { sd.LoadCompressedStoredSkin(&stored); });
-    const double wholeDecoded = MedianMs(runs, [&] {
+    const double textLoad = CpuMedianMs(runs, [&] { sd.LoadCompressedStoredSkin(&storedText); });
+    const double whole = CpuMedianMs(runs, [&] { sd.LoadCompressedStoredSkin(&stored); });
+    const double wholeDecoded = CpuMedianMs(runs, [&] {
         sd.LoadCompressedStoredSkin(&stored);
         sd.FPicture.Image();
         sd.FInActivePicture.Image();
