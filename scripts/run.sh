@@ -9,10 +9,6 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 if [ ! -e db.mdb ]; then
   "$here/build/mkdb" --demo db.mdb
 fi
-if [ ! -x "$here/build/personnel" ]; then
-  echo "The program itself is not built yet: the database tool has created db.mdb, nothing more to start."
-  exit 0
-fi
 if [ -n "${DISPLAY:-}" ]; then
   exec "$here/build/personnel"
 fi
