@@ -1,15 +1,14 @@
 // Loading and saving the compressed form of a stored skin.
 #include "bsCompressedStoredSkin.h"
 
-#include "bsBmpImageInfo.h"
 #include "bsSkinData.h"
+#include "bsSkinPicture.h"
 #include "bsSkinValues.h"
 #include "bsStreamIO.h"
 #include "bszlibcompress.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QImage>
 #include <QtEndian>
 
 namespace {
@@ -33,25 +32,11 @@ void WriteInt32(QIODevice& stream, qint32 value)
     WriteExactly(stream, le, 4);
 }
 
-// The bytes of a skin folder's bitmap file, checked to be a BMP image the platform can decode.
-QByteArray LoadBitmapFile(const QString& fileName)
-{
-    const QByteArray bytes = ReadWholeFile(fileName);
-    try {
-        const TbsBmpImageInfo info = ReadBmpImageInfo(bytes);
-        const QByteArray image = bytes.first(info.FileSize);
-        if (QImage::fromData(image, "BMP").isNull())
-            throw EInvalidGraphic(QStringLiteral("the image cannot be decoded"));
-        return image;
-    } catch (const EInvalidGraphic& e) {
-        throw EInvalidGraphic(QStringLiteral("Bitmap file \"%1\": %2").arg(fileName, e.Message()));
-    }
-}
-
-// A picture entry's image: the named file in dir, or no picture for an empty name.
+// A picture entry's image: the named file in dir (checked as the repository checks a picture it
+// reads), or no picture for an empty name.
 QByteArray LoadOptionalBitmap(const QString& dir, const QString& name)
 {
-    return name.isEmpty() ? QByteArray() : LoadBitmapFile(dir + name);
+    return name.isEmpty() ? QByteArray() : TbsSkinPicture::FromFile(dir + name).Bmp();
 }
 
 } // namespace
@@ -102,7 +87,7 @@ void TbsCompressedStoredSkin::LoadFromIniFile(const QString& AFileName)
     package.InActivePicture = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("inactivepicture")));
     package.Mask = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("mask")));
     for (const QString& name : ReadStrings(ini, pictures, QStringLiteral("activepictures")))
-        package.ActivePictures.append(LoadBitmapFile(dir + name));
+        package.ActivePictures.append(TbsSkinPicture::FromFile(dir + name).Bmp());
     package.Description = text;
     LoadFromPackage(package);
 }

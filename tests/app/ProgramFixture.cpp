@@ -49,12 +49,7 @@ void ProgramTest::Exec(const QString& sql, const QVariantList& values)
 {
     TConnection connection;
     connection.ConnectionString = QStringLiteral("Data Source=db.mdb");
-    TQuery query;
-    query.Connection = &connection;
-    query.SetSQL(sql);
-    for (int i = 0; i < values.size(); ++i)
-        query.Params(i)->Value = values[i];
-    query.ExecSQL();
+    connection.Execute(sql, values);
 }
 
 QVariantList ProgramTest::Column(const QString& table, const QString& column)
