@@ -1,52 +1,48 @@
 // System colours from the application palette and the default button face.
 #include "bsDefaultLook.h"
 
-#include <QApplication>
+#include "bsColors.h"
+#include "bsSkinTypes.h"
+
 #include <QPainter>
-#include <QPalette>
 
-namespace {
-QColor Role(QPalette::ColorRole role, QPalette::ColorGroup group = QPalette::Active)
-{
-    return QApplication::palette().color(group, role);
-}
-} // namespace
-
+// The named system colours go through the skin engine's one mapping of system colours to the
+// palette, so that a default look and a skin colour of the same system colour agree.
 QColor SysBtnFace()
 {
-    return Role(QPalette::Button);
+    return ColorToQColor(clBtnFace);
 }
 QColor SysBtnShadow()
 {
-    return Role(QPalette::Dark);
+    return ColorToQColor(clBtnShadow);
 }
 QColor SysBtnHighlight()
 {
-    return Role(QPalette::Light);
+    return ColorToQColor(clBtnHighlight);
 }
 QColor SysBtnText()
 {
-    return Role(QPalette::ButtonText);
+    return ColorToQColor(clBtnText);
 }
 QColor SysWindow()
 {
-    return Role(QPalette::Base);
+    return ColorToQColor(clWindow);
 }
 QColor SysWindowText()
 {
-    return Role(QPalette::Text);
+    return ColorToQColor(clWindowText);
 }
 QColor SysHighlight()
 {
-    return Role(QPalette::Highlight);
+    return ColorToQColor(clHighlight);
 }
 QColor SysHighlightText()
 {
-    return Role(QPalette::HighlightedText);
+    return ColorToQColor(clHighlightText);
 }
 QColor SysGrayText()
 {
-    return Role(QPalette::Text, QPalette::Disabled);
+    return ColorToQColor(SystemColor(17));
 }
 
 void DrawFrame(QPainter& painter, const QRect& rect, const QColor& color)
