@@ -19,6 +19,15 @@ function(pr_library name)
     endif()
   endforeach()
   target_link_libraries(${name} PUBLIC ${deps})
+  pr_precompile(${name} QtCommon.h)
+endfunction()
+
+# pr_precompile(<target> <header>): the target compiles the shared header of cmake/pch once.
+# Precompiled Qt headers halve the build, which dominates the test command on two cores.
+function(pr_precompile target header)
+  if(PR_PRECOMPILE)
+    target_precompile_headers(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/pch/${header})
+  endif()
 endfunction()
 
 # pr_test(<library>): tests/<library>/*.cpp become one GoogleTest executable test_<library>,
@@ -30,6 +39,7 @@ function(pr_test lib)
   endif()
   add_executable(test_${lib} ${sources})
   target_link_libraries(test_${lib} PRIVATE ${lib} testsupport GTest::gtest Qt6::Test)
+  pr_precompile(test_${lib} TestCommon.h)
   add_test(NAME ${lib} COMMAND test_${lib})
   set_tests_properties(${lib} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;PR_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1"
