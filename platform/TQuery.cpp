@@ -119,8 +119,11 @@ int TQuery::ExecSQL()
         Prepare(command);
         FCommand = std::move(command);
     }
+    FLastInsertId = QVariant();
     Execute(*FCommand);
     const int rows = FCommand->numRowsAffected();
+    if (rows > 0 && FStatement.Text().trimmed().startsWith(QLatin1String("insert"), Qt::CaseInsensitive))
+        FLastInsertId = FCommand->lastInsertId();
     FCommand->finish();
     return rows;
 }
@@ -294,6 +297,21 @@ void TQuery::SetRecNo(int recNo)
     CheckBrowseMode();
     if (RecordCount() > 0)
         MoveBy(std::clamp(recNo, 1, RecordCount()) - RecNo());
+}
+
+bool TQuery::Locate(const QString& fieldName, const QVariant& value)
+{
+    CheckActive();
+    const int field = FieldByName(fieldName)->Index();
+    CheckBrowseMode(); // a dropped new row would shift the rows searched below
+    for (int row = 0; row < RecordCount(); ++row) {
+        const QVariant cell = RowValue(row, field);
+        if (!cell.isNull() && cell.toString() == value.toString()) {
+            MoveTo(row, false, false);
+            return true;
+        }
+    }
+    return false;
 }
 
 // ---- editing ----

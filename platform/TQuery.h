@@ -57,12 +57,17 @@ class TQuery : public QObject
     void SetActive(bool active) { active ? Open() : Close(); }
     // Runs a statement that returns no rows (insert, update, delete); answers the rows it touched.
     int ExecSQL();
+    // The key the engine gave the row that the last ExecSQL inserted; null when it inserted none.
+    QVariant LastInsertId() const { return FLastInsertId; }
 
     // The number of rows (a new row not yet posted included); 0 while closed.
     int RecordCount() const { return FColumnCount == 0 ? 0 : int(FCells.size() / FColumnCount); }
     // The current row, from 1; 0 when there is none.
     int RecNo() const { return FCurrent + 1; }
     void SetRecNo(int recNo);
+    // Makes the first row whose field equals value current (posting a changed row first, as moving
+    // does); answers false and stays where it was when no row matches.
+    bool Locate(const QString& fieldName, const QVariant& value);
     void First();
     void Next();
     void Prior();
@@ -136,6 +141,7 @@ class TQuery : public QObject
     SqlStatement FStatement;
     std::vector<std::unique_ptr<TParameter>> FParams;
     std::optional<QSqlQuery> FCommand; // ExecSQL's prepared statement, kept for the next run
+    QVariant FLastInsertId;
 
     std::vector<std::unique_ptr<TField>> FFields;
     QHash<QString, int> FFieldIndex;       // field names as the engine gave them

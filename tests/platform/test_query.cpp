@@ -465,3 +465,25 @@ TEST_F(DataSetTest, EventsRunAroundTheOperations)
               (QStringList{"AfterOpen", "AfterEdit", "BeforePost", "AfterPost", "AfterScroll", "BeforeDelete",
                            "AfterDelete", "AfterScroll", "BeforeClose", "AfterClose"}));
 }
+
+TEST_F(DataSetTest, AnInsertTellsItsKeyAndLocateFindsThatRowWhereverItLies)
+{
+    q.SetSQL(QStringLiteral("insert into 人员(人员ID) values(:key)"));
+    q.ParamByName(QStringLiteral("key"))->Value = QStringLiteral("9");
+    q.ExecSQL();
+    const QVariant ours = q.LastInsertId();
+    EXPECT_EQ(ours.toInt(), 4);
+    Exec(QStringLiteral("insert into 人员 (姓名) values ('别人')")); // someone else's row comes after ours
+
+    OpenPeople();
+    ASSERT_TRUE(q.Locate(QStringLiteral("id"), ours));
+    EXPECT_EQ(q.RecNo(), 4);
+    EXPECT_EQ(Text(q, QStringLiteral("人员id")), QStringLiteral("9"));
+    EXPECT_FALSE(q.Locate(QStringLiteral("ID"), 99));
+    EXPECT_EQ(q.RecNo(), 4);
+
+    q.SetSQL(QStringLiteral("delete from 人员 where id=:id"));
+    q.ParamByName(QStringLiteral("id"))->Value = 1;
+    q.ExecSQL();
+    EXPECT_TRUE(q.LastInsertId().isNull());
+}
