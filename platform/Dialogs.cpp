@@ -1,9 +1,8 @@
 // The dialog seam: the installed implementation and the platform dialogs expressed through it.
 #include "Dialogs.h"
 
+#include "TApplication.h"
 #include "TQtDialogs.h"
-
-#include <QGuiApplication>
 
 namespace {
 
@@ -24,7 +23,7 @@ TDialogs* Installed = nullptr;
 
 QString ApplicationTitle()
 {
-    return QGuiApplication::applicationDisplayName();
+    return Application ? Application->Title() : QString();
 }
 
 TModalResult ShowPlatformDialog(TDialogKind kind, const QString& caption, const QString& text,

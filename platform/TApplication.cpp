@@ -3,8 +3,10 @@
 
 #include "Dialogs.h"
 #include "Exception.h"
+#include "TForm.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 
 TApplication* Application = nullptr;
@@ -12,6 +14,12 @@ TApplication* Application = nullptr;
 TApplication::TApplication(QObject* parent) : QObject(parent)
 {
     Application = this;
+    // Qt answers a quit request by closing every window, which the program's windows turn into
+    // hiding; the request must end the program instead, the way closing the main window does.
+    if (QCoreApplication* core = QCoreApplication::instance())
+        core->installEventFilter(this);
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this] { QuitRequested(); });
 }
 
 TApplication::~TApplication()
@@ -20,14 +28,11 @@ TApplication::~TApplication()
         Application = nullptr;
 }
 
-QString TApplication::Title() const
-{
-    return QGuiApplication::applicationDisplayName();
-}
-
 void TApplication::SetTitle(const QString& title)
 {
-    QGuiApplication::setApplicationDisplayName(title);
+    // Kept here rather than as Qt's application display name, which the platform would append to
+    // every window title.
+    FTitle = title;
 }
 
 void TApplication::FormCreated(TForm* form)
@@ -47,7 +52,27 @@ void TApplication::FormDestroyed(TForm* form)
 void TApplication::Terminate()
 {
     FTerminated = true;
-    QCoreApplication::quit();
+    // exit rather than quit: quit would ask every window to close first (see eventFilter).
+    QCoreApplication::exit(0);
+}
+
+void TApplication::QuitRequested()
+{
+    if (FTerminated)
+        return;
+    if (FMainForm)
+        FMainForm->Close();
+    else
+        Terminate();
+}
+
+bool TApplication::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+        CallHandler([this] { QuitRequested(); });
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 int TApplication::Run()

@@ -17,7 +17,9 @@ public:
     explicit TApplication(QObject* parent = nullptr);
     ~TApplication() override;
 
-    QString Title() const;
+    // The caption of the platform's message and error boxes. Window titles are the windows' own
+    // captions and never carry it.
+    QString Title() const { return FTitle; }
     void SetTitle(const QString& title);
 
     // The first window created; closing it ends the program.
@@ -33,11 +35,18 @@ public:
     bool Terminated() const { return FTerminated; }
     // Runs the message loop until Terminate; returns at once when it was asked for already.
     int Run();
+    // The desktop asks the program to quit (the session ends, or QCoreApplication::quit): the
+    // program ends as when its main window is closed, so that the end posts what was typed.
+    void QuitRequested();
 
     // The general error display: the platform's error box with the error's own text.
     static void HandleException(const std::exception& error);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QString FTitle;
     TForm* FMainForm = nullptr;
     QList<TForm*> FForms;
     bool FTerminated = false;

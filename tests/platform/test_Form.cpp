@@ -5,6 +5,7 @@
 #include "TForm.h"
 
 #include <QGuiApplication>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -94,6 +95,8 @@ TEST(Application, AFailureNoHandlerCaughtEndsOnlyThatActionAndShowsItsText)
 
 TEST(Dialogs, StandardDialogsAreCaptionedByTheirTypeAndAnsweredByTheRecorder)
 {
+    TApplication application;
+    application.SetTitle(QStringLiteral("人事管理系统"));
     TDialogRecorder dialogs;
     dialogs.AnswerNext(mrCancel);
     EXPECT_EQ(MessageDlg(QStringLiteral("Delete record?"), mtConfirmation, {mbOK, mbCancel}), mrCancel);
@@ -103,5 +106,20 @@ TEST(Dialogs, StandardDialogsAreCaptionedByTheirTypeAndAnsweredByTheRecorder)
     EXPECT_EQ(dialogs.Shown()[0].Caption, QStringLiteral("Confirm"));
     EXPECT_EQ(dialogs.Shown()[1].Caption, QStringLiteral("Warning"));
     EXPECT_EQ(dialogs.Shown()[2].Kind, TDialogKind::MessageBox);
-    EXPECT_EQ(dialogs.Shown()[2].Caption, QGuiApplication::applicationDisplayName());
+    EXPECT_EQ(dialogs.Shown()[2].Caption, QStringLiteral("人事管理系统"));
+}
+
+// The platform appends Qt's application display name to every window title once one is set
+// (" — 人事管理系统" after each caption); the application's title must never become it.
+TEST(Application, TheTitleCaptionsTheMessageBoxesButNoWindowTitle)
+{
+    TApplication application;
+    application.SetTitle(QStringLiteral("人事管理系统"));
+    TForm form;
+    form.SetCaption(QStringLiteral("档案管理"));
+    form.show();
+    EXPECT_EQ(application.Title(), QStringLiteral("人事管理系统"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    ASSERT_NE(form.windowHandle(), nullptr);
+    EXPECT_EQ(form.windowHandle()->title(), QStringLiteral("档案管理"));
 }
