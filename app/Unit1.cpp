@@ -1,6 +1,7 @@
 // The login window: its controls, the account list and the login check.
 #include "Unit1.h"
 
+#include "DatabaseFileState.h"
 #include "Dialogs.h"
 #include "TApplication.h"
 #include "TQuery.h"
@@ -90,26 +91,51 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
 
 void TForm1::FormCreate()
 {
+    ReadAccounts(true);
+}
+
+bool TForm1::ReadAccounts(bool reportFailure)
+{
     cmbUserName->ClearItems();
+    FAccountsRead = false;
     try {
         TQuery query;
+        query.setObjectName(QStringLiteral("管理员")); // names the table in a missing column's message
         query.Connection = db->acPer;
         query.SetSQL(QStringLiteral("select * from 管理员"));
         query.Open();
         if (query.RecordCount() == 0) {
+            FAccountsRead = true;
             MessageDlg(QStringLiteral("没有可以登陆的用户名"), mtError, {mbOK});
-            return;
+            return true;
         }
         for (query.First(); !query.Eof(); query.Next())
             cmbUserName->AddItem(query.FieldByName(QStringLiteral("账号"))->AsString());
         cmbUserName->SetItemIndex(0);
-    } catch (const std::exception&) {
-        MessageDlg(QStringLiteral("连接数据库出错!"), mtError, {mbOK});
+        FAccountsRead = true;
+    } catch (const std::exception& error) {
+        if (reportFailure)
+            MessageDlg(ConnectionErrorText(error), mtError, {mbOK});
+        return false;
     }
+    if (!FReadOnlyTold && DatabaseIsReadOnly(*db->acPer)) {
+        FReadOnlyTold = true;
+        MessageDlg(QStringLiteral("数据库文件是只读的，修改将无法保存"), mtWarning, {mbOK});
+    }
+    return true;
+}
+
+QString TForm1::ConnectionErrorText(const std::exception& error)
+{
+    return QStringLiteral("连接数据库出错!\n") + DatabaseFailureCause(*db->acPer, error);
 }
 
 void TForm1::btnOKClick()
 {
+    // A list that could not be read at start-up (a lock held for a moment, say) is read again; if
+    // it still cannot be, the check below fails the same way and says why.
+    if (!FAccountsRead)
+        ReadAccounts(false);
     try {
         TQuery query;
         query.Connection = db->acPer;
@@ -125,8 +151,8 @@ void TForm1::btnOKClick()
         } else {
             bsSkinMessage1->MessageDlg(QStringLiteral("请输入正确的用户名和密码"), mtError, {mbOK}, 0);
         }
-    } catch (const std::exception&) {
-        bsSkinMessage1->MessageDlg(QStringLiteral("连接数据库出错!"), mtError, {mbOK}, 0);
+    } catch (const std::exception& error) {
+        bsSkinMessage1->MessageDlg(ConnectionErrorText(error), mtError, {mbOK}, 0);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "TForm.h"
 
+#include <exception>
+
 class TbsCompressedStoredSkin;
 class TbsSkinComboBox;
 class TbsSkinData;
@@ -33,12 +35,24 @@ public:
     TbsSkinSpeedButton* btnOK;
     TbsSkinSpeedButton* btnCancel;
 
-    // Fills the account list; runs once, while the window is created.
+    // Fills the account list; runs while the window is created, and again before a login when the
+    // list could not be read then.
     void FormCreate();
     // Admits the operator when the account and the password match a row of 管理员.
     void btnOKClick();
     // Closes the login window, which ends the program.
     void btnCancelClick();
+
+private:
+    // Reads the account list from the file; answers whether it could. A failure is shown, with its
+    // cause, when reportFailure is set. The first successful read also says when the file cannot
+    // be written.
+    bool ReadAccounts(bool reportFailure);
+    // "连接数据库出错!" and, on the line below, what is wrong.
+    static QString ConnectionErrorText(const std::exception& error);
+
+    bool FAccountsRead = false;
+    bool FReadOnlyTold = false;
 };
 
 extern TForm1* Form1;
