@@ -4,6 +4,7 @@
 #include "TApplication.h"
 #include "bsDefaultLook.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -215,6 +216,13 @@ void TbsSkinCustomComboBox::keyPressEvent(QKeyEvent* event)
 
 void TbsSkinCustomComboBox::wheelEvent(QWheelEvent* event)
 {
+    // A wheel turned to scroll the window must not change a value the pointer happens to pass;
+    // only the control being worked in answers it, and otherwise the window behind scrolls.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != this && !isAncestorOf(focus)) {
+        event->ignore();
+        return;
+    }
     SelectByUser(FItemIndex + (event->angleDelta().y() < 0 ? 1 : -1));
     event->accept();
 }

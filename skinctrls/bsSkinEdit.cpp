@@ -12,10 +12,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <limits>
 
 TbsCustomEdit::TbsCustomEdit(QWidget* parent) : TbsTextInput<QLineEdit>(parent, false)
 {
     setAcceptDrops(false);
+    // Qt's default limit of 32,767 characters would cut a longer value as soon as it is shown and
+    // write the cut text back; the columns behind the edits hold text of any length.
+    setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textEdited, this, [this] { Change(); });
 }
 

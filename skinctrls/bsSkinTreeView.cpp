@@ -308,7 +308,7 @@ void TbsSkinCustomTreeView::drawBranches(QPainter* painter, const QRect& rect, c
 
 void TbsSkinCustomTreeView::mousePressEvent(QMouseEvent* event)
 {
-    // A right click opens the menu for the selected node; it does not select another one.
+    // A right click opens the menu; only RightClickSelect (in contextMenuEvent) changes the selection.
     if (event->button() == Qt::RightButton) {
         event->accept();
         return;
@@ -325,6 +325,10 @@ void TbsSkinCustomTreeView::mouseReleaseEvent(QMouseEvent* event)
 
 void TbsSkinCustomTreeView::contextMenuEvent(QContextMenuEvent* event)
 {
+    if (FRightClickSelect && event->reason() == QContextMenuEvent::Mouse) {
+        if (auto* node = static_cast<TTreeNode*>(itemAt(event->pos())))
+            SetSelected(node);
+    }
     if (!FPopupMenu) {
         QTreeWidget::contextMenuEvent(event);
         return;

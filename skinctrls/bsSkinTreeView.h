@@ -13,9 +13,8 @@ class TbsSkinCustomTreeView;
 class TbsSkinData;
 
 // A node of the tree. Data holds the program's record for the node; it lives as long as the node.
-class TTreeNode : public QTreeWidgetItem
-{
-  public:
+class TTreeNode : public QTreeWidgetItem {
+public:
     TTreeNode() = default;
 
     QString Text() const { return text(0); }
@@ -36,9 +35,8 @@ class TTreeNode : public QTreeWidgetItem
 };
 
 // The nodes of a tree at all levels.
-class TTreeNodes
-{
-  public:
+class TTreeNodes {
+public:
     explicit TTreeNodes(TbsSkinCustomTreeView* owner) : FOwner(owner) {}
 
     // The number of nodes at all levels.
@@ -53,7 +51,7 @@ class TTreeNodes
     void BeginUpdate();
     void EndUpdate();
 
-  private:
+private:
     TbsSkinCustomTreeView* FOwner;
     int FUpdateCount = 0;
 };
@@ -61,10 +59,9 @@ class TTreeNodes
 // Without a repository (or without its "treeview" object) the tree shows the default look: the
 // window colour, DefaultFont, grey dotted lines and square expand buttons. It has no native scroll
 // bars; it scrolls with the keyboard and the wheel.
-class TbsSkinCustomTreeView : public QTreeWidget
-{
+class TbsSkinCustomTreeView : public QTreeWidget {
     Q_OBJECT
-  public:
+public:
     explicit TbsSkinCustomTreeView(QWidget* parent = nullptr);
     ~TbsSkinCustomTreeView() override;
 
@@ -89,6 +86,11 @@ class TbsSkinCustomTreeView : public QTreeWidget
     // Shown at the pointer on a right click.
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
+    // With RightClickSelect a right click on a node selects it before the menu opens, so the menu
+    // acts on the node under the pointer; a right click beside the nodes keeps the selection.
+    // Selecting this way fires no OnClick.
+    bool RightClickSelect() const { return FRightClickSelect; }
+    void SetRightClickSelect(bool value) { FRightClickSelect = value; }
 
     TbsSkinData* SkinData() const { return FSD; }
     void SetSkinData(TbsSkinData* value);
@@ -128,7 +130,7 @@ class TbsSkinCustomTreeView : public QTreeWidget
     // A left click anywhere in the tree, after the click selected the node under the pointer.
     std::function<void()> OnClick;
 
-  protected:
+protected:
     void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -136,7 +138,7 @@ class TbsSkinCustomTreeView : public QTreeWidget
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-  private:
+private:
     friend class TTreeNodes;
 
     void ApplyColours();
@@ -144,6 +146,7 @@ class TbsSkinCustomTreeView : public QTreeWidget
 
     TTreeNodes FItems;
     TPopupMenu* FPopupMenu = nullptr;
+    bool FRightClickSelect = false;
     TbsSkinData* FSD = nullptr;
     QString FSkinDataName;
     QString FItemSkinDataName;
@@ -164,9 +167,8 @@ class TbsSkinCustomTreeView : public QTreeWidget
     bool FShowButtons = true;
 };
 
-class TbsSkinTreeView : public TbsSkinCustomTreeView
-{
+class TbsSkinTreeView : public TbsSkinCustomTreeView {
     Q_OBJECT
-  public:
+public:
     using TbsSkinCustomTreeView::TbsSkinCustomTreeView;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -141,6 +142,51 @@ TEST_F(ComboBoxTest, ArrowsAndPageKeysMoveTheSelectionWithinTheItems)
     combo->SetItemIndex(19);
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(combo->ItemIndex(), 19);
+}
+
+TEST_F(ComboBoxTest, TheWheelChangesTheChoiceOnlyWhenTheComboBoxHasTheFocus)
+{
+    auto* other = new TbsSkinEdit(&window);
+    other->move(0, 40);
+    other->show();
+    combo->SetItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    combo->SetItemIndex(1);
+    clicks = 0;
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto wheel = [&] {
+        const QPoint at = combo->rect().center();
+        QWheelEvent event(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &event);
+        return event.isAccepted();
+    };
+    other->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other->hasFocus(); }));
+    EXPECT_FALSE(wheel()); // passed on to the window behind
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(other->hasFocus());
+
+    combo->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return combo->hasFocus(); }));
+    EXPECT_TRUE(wheel());
+    EXPECT_EQ(combo->ItemIndex(), 2);
+}
+
+// A native line edit keeps 32,767 characters by default and cuts anything longer.
+TEST(Edit, HoldsAndTakesTextLongerThanTheNativeDefaultLimit)
+{
+    TbsSkinEdit edit;
+    const QString text(40000, QChar(u'x'));
+    edit.SetText(text);
+    EXPECT_EQ(edit.Text(), text);
+    edit.show();
+    QApplication::setActiveWindow(&edit);
+    edit.setFocus();
+    edit.end(false);
+    QTest::keyClicks(&edit, QStringLiteral("yz"));
+    EXPECT_EQ(edit.Text(), text + QStringLiteral("yz"));
 }
 
 TEST_F(ComboBoxTest, AnEmptyListDoesNotDropDown)

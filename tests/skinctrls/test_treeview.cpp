@@ -3,6 +3,7 @@
 #include "bsSkinTreeView.h"
 
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,8 +11,14 @@ namespace {
 // Remembers where it was asked to pop up instead of showing anything.
 class RecordingMenu : public TPopupMenu {
 public:
-    void Popup(int X, int Y) override { Points.append(QPoint(X, Y)); }
+    void Popup(int X, int Y) override
+    {
+        Points.append(QPoint(X, Y));
+        if (OnPopup)
+            OnPopup();
+    }
     QList<QPoint> Points;
+    std::function<void()> OnPopup;
 };
 
 // A tree of three levels: 总部 > (研发部 > 一组, 二组), (销售部), and a second root 分公司.
@@ -91,6 +98,31 @@ TEST_F(TreeViewTest, ARightClickOpensThePopupMenuAndKeepsTheSelection)
     EXPECT_EQ(tree.Selected(), rd);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(menu.Points, QList<QPoint>{tree.viewport()->mapToGlobal(at)});
+}
+
+TEST_F(TreeViewTest, WithRightClickSelectARightClickSelectsTheNodeUnderThePointerFirst)
+{
+    RecordingMenu menu;
+    tree.SetPopupMenu(&menu);
+    tree.SetRightClickSelect(true);
+    int clicks = 0;
+    TTreeNode* selectedAtPopup = nullptr;
+    menu.OnPopup = [&] { selectedAtPopup = tree.Selected(); };
+    tree.OnClick = [&] { ++clicks; };
+    tree.SetSelected(rd);
+    auto rightClick = [&](const QPoint& at) {
+        QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, tree.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree.viewport(), &request);
+    };
+    rightClick(Centre(sales));
+    EXPECT_EQ(tree.Selected(), sales);
+    EXPECT_EQ(selectedAtPopup, sales);
+    EXPECT_EQ(clicks, 0);
+    // Beside the nodes the selection stays.
+    rightClick(QPoint(5, tree.viewport()->height() - 2));
+    EXPECT_EQ(tree.Selected(), sales);
+    EXPECT_EQ(menu.Points.size(), 2);
 }
 
 TEST_F(TreeViewTest, ClearingLeavesNoNodeAndNoSelection)
