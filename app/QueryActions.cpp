@@ -37,9 +37,14 @@ void AddRowAndReopen(TQuery& query, const QString& insertStatement, const QStrin
                      const QVariantHash& params)
 {
     PostPendingChange(query);
-    query.Close();
-    SetStatement(query, insertStatement, params);
-    query.ExecSQL();
+    // The insert runs on a command of its own, so that a refused insert leaves the list as it was.
+    TQuery command;
+    command.Connection = query.Connection;
+    SetStatement(command, insertStatement, params);
+    command.ExecSQL();
+    const QVariant key = command.LastInsertId();
     Reopen(query, selectStatement, params);
-    query.Last();
+    // Found by its key: another program may have added a row after ours.
+    if (key.isValid())
+        query.Locate(QStringLiteral("ID"), key);
 }

@@ -17,7 +17,8 @@ void PostPendingChange(TQuery& query);
 // Values read from the file travel as parameters too, never inside the statement's text.
 void Reopen(TQuery& query, const QString& statement, const QVariantHash& params = {});
 
-// Posts a pending change, runs insertStatement, re-opens the query on selectStatement and makes
-// the last row, the new one, current. params bind the parameters of both statements.
+// Posts a pending change, runs insertStatement on a command of its own, re-opens the query on
+// selectStatement and makes the inserted row current, found by its key "ID". params bind the
+// parameters of both statements. When the insert fails the query is left as it was.
 void AddRowAndReopen(TQuery& query, const QString& insertStatement, const QString& selectStatement,
                      const QVariantHash& params = {});

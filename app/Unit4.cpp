@@ -21,6 +21,7 @@
 #include "bsSkinTabs.h"
 #include "bsdbctrls.h"
 
+#include <QPointer>
 #include <QScopeGuard>
 #include <QTimer>
 
@@ -124,6 +125,7 @@ TForm4::TForm4(QWidget* parent) : TForm(parent)
     SetTabOrder({tvper, bsSkinDBGrid1, pcsta->TabBar()});
 
     OnHide = [this] { PostPendingChange(); };
+    FollowCurrentPerson();
     // A database that cannot be read leaves the trees as far as they got; the window is made all
     // the same.
     CallHandler([this] { lv(); });
@@ -141,6 +143,7 @@ void TForm4::CreateTree()
     tvper->SetButtonNoExpandImageIndex(0);
     tvper->SetIndent(19);
     tvper->SetHideSelection(false);
+    tvper->SetRightClickSelect(true);
     tvper->OnClick = [this] { tvperClick(); };
 
     bsSkinPopupMenu1 = new TbsSkinPopupMenu(this);
@@ -434,19 +437,59 @@ void TForm4::AddDepartmentChildren(TbsSkinTreeView* tree, int parentID, TTreeNod
     LoadDepartments(db->acPer, tree, parentID, parentNode);
 }
 
+std::optional<QString> TForm4::CurrentPerson() const
+{
+    TQuery& people = *db->ADOQuery1;
+    if (!people.Active() || people.RecordCount() == 0)
+        return std::nullopt;
+    const QVariant key = people.FieldByName(QStringLiteral("id"))->Value();
+    if (key.isNull())
+        return std::nullopt; // a new person not written yet
+    return QString::number(key.toLongLong());
+}
+
 void TForm4::info()
 {
-    const QString department = db->ADOQuery1->FieldByName(QStringLiteral("部门"))->AsString();
-    if (department.isEmpty())
+    TQuery* details[] = {db->ADOQuery2, db->ADOQuery3, db->ADOQuery4, db->ADOQuery5, db->ADOQuery6};
+    const std::optional<QString> person = CurrentPerson();
+    FRecordsPerson = person.value_or(QString());
+    if (!person) {
+        // Nobody to show: nothing may be listed, typed or added for a previous person.
+        for (TQuery* query : details) {
+            ::PostPendingChange(*query);
+            query->Close();
+        }
         return;
+    }
+    // A person without a department shows none (the statement matches no row).
     Reopen(*db->ADOQuery2, QStringLiteral("select * from 部门管理 where id=:id"),
-           {{QStringLiteral("id"), department}});
-    const QString key = QString::number(db->ADOQuery1->FieldByName(QStringLiteral("id"))->AsInteger());
-    const QVariantHash person{{QStringLiteral("人员id"), key}};
-    Reopen(*db->ADOQuery3, QStringLiteral("select * from 工作经历 where 人员id=:人员id"), person);
-    Reopen(*db->ADOQuery4, QStringLiteral("select * from 社会关系 where 人员id=:人员id"), person);
-    Reopen(*db->ADOQuery5, QStringLiteral("select * from 奖惩记录 where 人员id=:人员id"), person);
-    Reopen(*db->ADOQuery6, QStringLiteral("select * from 培训记录 where 人员id=:人员id"), person);
+           {{QStringLiteral("id"), db->ADOQuery1->FieldByName(QStringLiteral("部门"))->AsString()}});
+    const QVariantHash owner{{QStringLiteral("人员id"), *person}};
+    Reopen(*db->ADOQuery3, QStringLiteral("select * from 工作经历 where 人员id=:人员id"), owner);
+    Reopen(*db->ADOQuery4, QStringLiteral("select * from 社会关系 where 人员id=:人员id"), owner);
+    Reopen(*db->ADOQuery5, QStringLiteral("select * from 奖惩记录 where 人员id=:人员id"), owner);
+    Reopen(*db->ADOQuery6, QStringLiteral("select * from 培训记录 where 人员id=:人员id"), owner);
+}
+
+void TForm4::FollowCurrentPerson()
+{
+    QPointer<TForm4> self(this);
+    const auto refresh = [self](TQuery*) {
+        if (self)
+            CallHandler([self] { self->info(); });
+    };
+    TQuery& people = *db->ADOQuery1;
+    for (TQuery::TDataSetNotifyEvent* event : {&people.AfterOpen, &people.AfterClose, &people.AfterScroll,
+                                               &people.AfterInsert, &people.AfterCancel, &people.AfterPost})
+        *event = refresh;
+    // A record typed into an empty page starts as a new row; it belongs to the person shown.
+    for (TQuery* records : {db->ADOQuery3, db->ADOQuery4, db->ADOQuery5, db->ADOQuery6}) {
+        records->BeforePost = [self](TQuery* query) {
+            TField* owner = query->FieldByName(QStringLiteral("人员id"));
+            if (self && query->State() == dsInsert && owner->IsNull() && !self->FRecordsPerson.isEmpty())
+                owner->SetAsString(self->FRecordsPerson);
+        };
+    }
 }
 
 void TForm4::PostPendingChange()
@@ -480,9 +523,11 @@ void TForm4::N2Click()
         query.Connection = db->acPer;
         query.SetSQL(QStringLiteral("delete from 部门管理 where id=:id"));
         query.ParamByName(QStringLiteral("id"))->Value = department->ID;
-        query.ExecSQL();
+        const int deleted = query.ExecSQL();
         lv();
-        ShowMessage(QStringLiteral("删除成功"));
+        // Another program may have deleted it already: then nothing was, and nothing is said.
+        if (deleted > 0)
+            ShowMessage(QStringLiteral("删除成功"));
     } catch (const std::exception&) {
         ShowDatabaseError();
     }
@@ -559,7 +604,11 @@ void TForm4::Timer1Timer()
 
 void TForm4::AddRecord(TQuery& query, const QString& table)
 {
-    const QString key = db->ADOQuery1->FieldByName(QStringLiteral("id"))->AsString();
+    // Without a current person a record would belong to nobody.
+    const std::optional<QString> person = CurrentPerson();
+    if (!person)
+        return;
+    const QString& key = *person;
     AddRowAndReopen(query, QStringLiteral("insert into %1(人员ID) values(:人员id)").arg(table),
                     QStringLiteral("select * from %1 where 人员id=:人员id").arg(table),
                     {{QStringLiteral("人员id"), key}});

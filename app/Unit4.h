@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class QTimer;
 class TDataSource;
@@ -137,7 +138,9 @@ public:
     // see LoadDepartments.
     void AddDepartmentChildren(TbsSkinTreeView* tree, int parentID, TTreeNode* parentNode);
     // Brings the department name and the four dependent-record lists in line with the current
-    // person; nothing for a person without a department.
+    // person: a person without a department shows none, and without a current person (an empty or
+    // closed list, a new person not written yet) the five lists are closed. Runs whenever the
+    // current person of the people list changes, however it changes.
     void info();
     // Writes what the operator typed and did not post yet in any of the window's lists; runs when
     // the window is hidden and when the program ends.
@@ -177,6 +180,11 @@ public:
     void dbecourseExit();
 
 private:
+    // The key of the current person as the dependent tables hold it, or none.
+    std::optional<QString> CurrentPerson() const;
+    // Hooks the people list so that info runs for every change of the current person, and the
+    // record lists so that a record typed into an empty list is the shown person's.
+    void FollowCurrentPerson();
     void CreateTree();
     void CreatePeople();
     void CreateBasicPage();
@@ -202,6 +210,9 @@ private:
                           const PageButton& quit);
     // Adds a dependent record of the current person to table, which query lists, and shows it.
     void AddRecord(TQuery& query, const QString& table);
+
+    // The person whose records the four pages list; empty when they list nothing.
+    QString FRecordsPerson;
 };
 
 extern TForm4* Form4;

@@ -23,6 +23,7 @@ TForm6::TForm6(QWidget* parent) : TForm(parent)
     tvper = CreateControl<TbsSkinTreeView>(ClientWidget(), "tvper", 0, 0, 238, 362);
     tvper->SetDrawSkin(false);
     tvper->SetHideSelection(false);
+    tvper->SetRightClickSelect(true);
     bsSkinPopupMenu1 = new TbsSkinPopupMenu(this);
     bsSkinPopupMenu1->setObjectName(QStringLiteral("bsSkinPopupMenu1"));
     bsSkinPopupMenu1->SkinData = Form1->bsSkinData1;

@@ -3,9 +3,11 @@
 
 #include "ControlFactory.h"
 #include "QueryActions.h"
+#include "TQuery.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "bsDBGrids.h"
+#include "bsMessages.h"
 #include "bsSkinCtrls.h"
 #include "bsdbctrls.h"
 
@@ -63,7 +65,25 @@ void TForm8::bsSkinButton1Click()
 
 void TForm8::bsSkinButton3Click()
 {
-    db->ADOQuery8->Delete();
+    TQuery& accounts = *db->ADOQuery8;
+    // Without any account nobody can log in at the next start; the file decides, since another
+    // program may have changed it since the list was read.
+    const bool storedRow = accounts.Active() && accounts.State() != dsInsert && accounts.RecordCount() > 0;
+    if (storedRow && AccountsInFile() <= 1) {
+        Form1->bsSkinMessage1->MessageDlg(QStringLiteral("最后一个用户不能删除，否则下次将无法登录"),
+                                          mtWarning, {mbOK}, 0);
+        return;
+    }
+    accounts.Delete();
+}
+
+int TForm8::AccountsInFile()
+{
+    TQuery query;
+    query.Connection = db->acPer;
+    query.SetSQL(QStringLiteral("select * from 管理员"));
+    query.Open();
+    return query.RecordCount();
 }
 
 void TForm8::bsSkinButton2Click()

@@ -24,12 +24,16 @@ public:
 
     // "新建": adds an account named with a single blank and makes it current.
     void bsSkinButton1Click();
-    // "删除": deletes the current account at once.
+    // "删除": deletes the current account at once, unless it is the last one the file holds.
     void bsSkinButton3Click();
     // "退出": hides the window.
     void bsSkinButton2Click();
     // Writes what the operator typed and did not post yet; runs when the window is hidden.
     void PostPendingChange();
+
+private:
+    // The number of accounts the file holds now.
+    static int AccountsInFile();
 };
 
 extern TForm8* Form8;

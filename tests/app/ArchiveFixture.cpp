@@ -76,9 +76,16 @@ void ArchiveTest::ClickNode(TbsSkinTreeView* tree, const QString& caption)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, tree->visualItemRect(node).center());
 }
 
-void ArchiveTest::ChooseFromMenu(TbsSkinTreeView* tree, const QString& caption)
+void ArchiveTest::ChooseFromMenu(TbsSkinTreeView* tree, const QString& caption, const QString& onNode)
 {
-    const QPoint at(10, tree->viewport()->height() - 5);
+    QPoint at(10, tree->viewport()->height() - 5);
+    if (!onNode.isEmpty()) {
+        TTreeNode* node = FindNode(tree, onNode);
+        ASSERT_NE(node, nullptr) << onNode.toStdString();
+        at = tree->visualItemRect(node).center();
+        QTest::mousePress(tree->viewport(), Qt::RightButton, Qt::NoModifier, at);
+        QTest::mouseRelease(tree->viewport(), Qt::RightButton, Qt::NoModifier, at);
+    }
     QContextMenuEvent request(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &request);
     auto* menu = static_cast<TbsSkinPopupMenu*>(tree->PopupMenu());

@@ -25,8 +25,9 @@ public:
     static QStringList Outline(TbsSkinTreeView* tree);
     static TTreeNode* FindNode(TbsSkinTreeView* tree, const QString& caption);
     void ClickNode(TbsSkinTreeView* tree, const QString& caption);
-    // Right-clicks the tree and chooses the menu item with that caption with the pointer.
-    void ChooseFromMenu(TbsSkinTreeView* tree, const QString& caption);
+    // Right-clicks the tree (on the node with the caption onNode, else beside the nodes) and
+    // chooses the menu item with that caption with the pointer.
+    void ChooseFromMenu(TbsSkinTreeView* tree, const QString& caption, const QString& onNode = QString());
     // Types text into the add-department dialog and presses "确定".
     void AddInDialog(const QString& name);
     // Clicks the people grid on the row of the person with that name.

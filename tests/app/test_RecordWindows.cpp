@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -197,6 +198,31 @@ INSTANTIATE_TEST_SUITE_P(
                                         Form1->close();
                                         ASSERT_TRUE(Application->Terminated());
                                         t.Stop();
+                                    }},
+                      // What the session manager's commit request runs.
+                      PendingChange{"SessionEnd",
+                                    [](ProgramTest& t) {
+                                        Application->QuitRequested();
+                                        ASSERT_TRUE(Application->Terminated());
+                                        t.Stop();
+                                    }},
+                      // A quit asked of the running message loop, while logged in, ends it.
+                      PendingChange{"QuitWhileLoggedIn",
+                                    [](ProgramTest& t) {
+                                        ASSERT_TRUE(Form3->isVisible());
+                                        QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+                                        QTimer guard;
+                                        bool stuck = false;
+                                        guard.setSingleShot(true);
+                                        QObject::connect(&guard, &QTimer::timeout, [&] {
+                                            stuck = true;
+                                            QCoreApplication::exit(1);
+                                        });
+                                        guard.start(5000);
+                                        EXPECT_EQ(Application->Run(), 0);
+                                        EXPECT_FALSE(stuck);
+                                        ASSERT_TRUE(Application->Terminated());
+                                        t.Stop();
                                     }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -245,16 +271,24 @@ TEST_F(AccountsTest, ANewAccountNeverEditedCannotLogIn)
     EXPECT_EQ(FDialogs.Shown()[0].Text, QStringLiteral("请输入正确的用户名和密码"));
 }
 
-TEST_F(AccountsTest, DeletingEveryAccountLeavesTheNextStartWithoutAccounts)
+// Without an account nobody could log in at the next start.
+TEST_F(AccountsTest, TheLastAccountIsNotDeletedAndTheWindowSaysWhy)
 {
     Click(Form8->bsSkinButton1);
     Click(Form8->bsSkinButton3);
-    Click(Form8->bsSkinButton3);
     EXPECT_TRUE(FDialogs.Shown().empty());
-    EXPECT_EQ(RowCount(QStringLiteral("管理员")), 0);
+    EXPECT_EQ(RowCount(QStringLiteral("管理员")), 1);
+    Click(Form8->bsSkinButton3);
+    ASSERT_EQ(FDialogs.Shown().size(), 1u);
+    EXPECT_EQ(FDialogs.Shown()[0].Kind, TDialogKind::SkinMessage);
+    EXPECT_EQ(FDialogs.Shown()[0].Text, QStringLiteral("最后一个用户不能删除，否则下次将无法登录"));
+    EXPECT_FALSE(FDialogs.Shown()[0].Text.contains(u'\n'));
+    EXPECT_EQ(Texts(Column(QStringLiteral("管理员"), QStringLiteral("账号"))), QStringList({FAdmin.Name}));
+    EXPECT_EQ(GridRows(Form8->bsSkinDBGrid1), 1);
+    FDialogs.Clear();
     Restart();
-    ASSERT_FALSE(FDialogs.Shown().empty());
-    EXPECT_EQ(FDialogs.Shown()[0].Text, QStringLiteral("没有可以登陆的用户名"));
+    EXPECT_TRUE(FDialogs.Shown().empty());
+    EXPECT_EQ(Form1->cmbUserName->Items(), QStringList({FAdmin.Name}));
 }
 
 TEST_F(AccountsTest, APasswordTypedAndLeftUnpostedIsWrittenWhenTheWindowIsHidden)

@@ -1,6 +1,7 @@
 // The program end to end: start-up order and messages, login, logging out, and the end.
 #include "ProgramFixture.h"
 
+#include "DataAccess.h"
 #include "TApplication.h"
 #include "TQuery.h"
 #include "Unit1.h"
@@ -14,9 +15,12 @@
 #include "bsSkinBoxCtrls.h"
 #include "bsSkinCtrls.h"
 
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -72,6 +76,22 @@ TEST_F(ProgramTest, StartsLoggedOutWithTheWindowsInStartUpOrderAndTheAccountsLis
     EXPECT_TRUE(Form3->Caption().startsWith(QStringLiteral(" 人事信息管理系统  ")));
 }
 
+// The platform appends Qt's application display name to the titles once one is set, so the
+// program must never set it: each title is exactly the window's caption.
+TEST_F(ProgramTest, EveryWindowIsTitledExactlyByItsCaption)
+{
+    Start();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_EQ(Application->Title(), QStringLiteral("人事管理系统"));
+    for (TForm* form : Application->Forms()) {
+        form->Show();
+        ASSERT_NE(form->windowHandle(), nullptr) << form->objectName().toStdString();
+        EXPECT_EQ(form->windowHandle()->title(), form->Caption()) << form->objectName().toStdString();
+        EXPECT_EQ(form->windowTitle(), form->Caption());
+        EXPECT_FALSE(form->Caption().isEmpty());
+    }
+}
+
 TEST_F(ProgramTest, WindowsOpenCentredOnTheScreen)
 {
     Start();
@@ -86,6 +106,8 @@ TEST_F(ProgramTest, WindowsOpenCentredOnTheScreen)
 struct StartUpProblem {
     const char* Name;
     std::function<void(ProgramTest&)> Arrange;
+    // The messages; "{file}" stands for the full path of db.mdb, and a message ending in "*" is
+    // matched up to it (the rest is the engine's own wording).
     const char* StartUpMessage;
     const char* LoginMessage;
 };
@@ -93,6 +115,19 @@ struct StartUpProblem {
 void PrintTo(const StartUpProblem& c, std::ostream* os)
 {
     *os << c.Name;
+}
+
+void ExpectMessage(const QString& shown, const char* expected)
+{
+    QString text = QString::fromUtf8(expected);
+    text.replace(QStringLiteral("{file}"), QDir::current().absoluteFilePath(QStringLiteral("db.mdb")));
+    if (text.endsWith(u'*')) {
+        text.chop(1);
+        EXPECT_TRUE(shown.startsWith(text)) << shown.toStdString();
+        EXPECT_EQ(shown.count(u'\n'), 1) << shown.toStdString();
+    } else {
+        EXPECT_EQ(shown, text);
+    }
 }
 
 class StartUpProblemTest : public ProgramTest, public ::testing::WithParamInterface<StartUpProblem> {};
@@ -112,7 +147,7 @@ TEST_P(StartUpProblemTest, ShowsItsMessageBeforeAnyWindowAndStillOpensTheLoginWi
     ASSERT_FALSE(FDialogs.Shown().empty());
     const TDialogRequest& first = FDialogs.Shown().front();
     EXPECT_EQ(first.Kind, TDialogKind::MessageDlg);
-    EXPECT_EQ(first.Text, QString::fromUtf8(GetParam().StartUpMessage));
+    ExpectMessage(first.Text, GetParam().StartUpMessage);
     EXPECT_EQ(first.DlgType, mtError);
     EXPECT_EQ(first.Buttons, TMsgDlgButtons({mbOK}));
     EXPECT_FALSE(windowVisible);
@@ -126,7 +161,7 @@ TEST_P(StartUpProblemTest, ShowsItsMessageBeforeAnyWindowAndStillOpensTheLoginWi
     Click(Form1->btnOK);
     ASSERT_EQ(FDialogs.Shown().size(), 1u);
     EXPECT_EQ(FDialogs.Shown()[0].Kind, TDialogKind::SkinMessage);
-    EXPECT_EQ(FDialogs.Shown()[0].Text, QString::fromUtf8(GetParam().LoginMessage));
+    ExpectMessage(FDialogs.Shown()[0].Text, GetParam().LoginMessage);
     EXPECT_FALSE(Form3->isVisible());
 }
 
@@ -134,11 +169,70 @@ INSTANTIATE_TEST_SUITE_P(
     , StartUpProblemTest,
     ::testing::Values(
         StartUpProblem{"NoDatabaseFile", [](ProgramTest&) { QFile::remove(QStringLiteral("db.mdb")); },
-                       "连接数据库出错!", "连接数据库出错!"},
+                       "连接数据库出错!\n找不到数据库文件“{file}”",
+                       "连接数据库出错!\n找不到数据库文件“{file}”"},
+        StartUpProblem{"DatabaseIsAFolder",
+                       [](ProgramTest&) {
+                           QFile::remove(QStringLiteral("db.mdb"));
+                           QDir().mkdir(QStringLiteral("db.mdb"));
+                       },
+                       "连接数据库出错!\n“{file}”是一个文件夹，不是数据库文件",
+                       "连接数据库出错!\n“{file}”是一个文件夹，不是数据库文件"},
+        StartUpProblem{"EmptyFile",
+                       [](ProgramTest&) {
+                           QFile file(QStringLiteral("db.mdb"));
+                           ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                       },
+                       "连接数据库出错!\n数据库文件“{file}”是空的，里面没有任何表",
+                       "连接数据库出错!\n数据库文件“{file}”是空的，里面没有任何表"},
+        StartUpProblem{"NoAccountTable",
+                       [](ProgramTest& test) { test.Exec(QStringLiteral("drop table 管理员")); },
+                       "连接数据库出错!\nno such table: 管理员*", "连接数据库出错!\nno such table: 管理员*"},
+        StartUpProblem{"NoAccountColumn",
+                       [](ProgramTest& test) {
+                           test.Exec(QStringLiteral("alter table 管理员 rename column 账号 to 名字"));
+                       },
+                       "连接数据库出错!\n管理员: Field '账号' not found*",
+                       "连接数据库出错!\nno such column: 账号*"},
         StartUpProblem{"NoAccount",
                        [](ProgramTest& test) { test.Exec(QStringLiteral("delete from 管理员")); },
                        "没有可以登陆的用户名", "请输入正确的用户名和密码"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(ProgramTest, AnAccountListALockKeptFromBeingReadIsReadAgainBeforeTheNextLogin)
+{
+    TConnection other;
+    other.ConnectionString = QStringLiteral("Data Source=db.mdb");
+    other.Execute(QStringLiteral("begin exclusive"));
+    Start();
+    ASSERT_FALSE(FDialogs.Shown().empty());
+    ExpectMessage(FDialogs.Shown().front().Text, "连接数据库出错!\ndatabase is locked*");
+    EXPECT_TRUE(Form1->cmbUserName->Items().isEmpty());
+
+    other.Execute(QStringLiteral("rollback"));
+    FDialogs.Clear();
+    Activate(Form1);
+    TypeInto(Form1->edtpassword, FAdmin.Password);
+    Click(Form1->btnOK);
+    EXPECT_TRUE(FDialogs.Shown().empty()) << FDialogs.Texts().join(u'|').toStdString();
+    EXPECT_EQ(Form1->cmbUserName->Items(), QStringList({FAdmin.Name}));
+    EXPECT_TRUE(Form3->isVisible());
+}
+
+TEST_F(ProgramTest, AReadOnlyDatabaseIsToldOnceAtStartUp)
+{
+    QFile::setPermissions(QStringLiteral("db.mdb"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    Start();
+    ASSERT_EQ(FDialogs.Shown().size(), 1u);
+    EXPECT_EQ(FDialogs.Shown()[0].Kind, TDialogKind::MessageDlg);
+    EXPECT_EQ(FDialogs.Shown()[0].Text, QStringLiteral("数据库文件是只读的，修改将无法保存"));
+    EXPECT_EQ(FDialogs.Shown()[0].DlgType, mtWarning);
+    EXPECT_EQ(Form1->cmbUserName->Items(), QStringList({FAdmin.Name}));
+    LogIn(FAdmin.Name, FAdmin.Password);
+    EXPECT_EQ(FDialogs.Shown().size(), 1u);
+    EXPECT_TRUE(Form3->isVisible());
+    QFile::setPermissions(QStringLiteral("db.mdb"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
 
 TEST_F(ProgramTest, NoDatabaseFileIsNotCreatedByStartingTheProgram)
 {

@@ -8,8 +8,7 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct ToolRun {
     int status;

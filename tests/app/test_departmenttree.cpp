@@ -10,8 +10,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct Department {
     int ID;
@@ -19,9 +18,8 @@ struct Department {
     int Parent;
 };
 
-class DepartmentTreeTest : public ::testing::Test
-{
-  protected:
+class DepartmentTreeTest : public ::testing::Test {
+protected:
     DepartmentTreeTest() { PersonnelSchema::CreateDatabase(QStringLiteral("db.mdb")); }
 
     void Add(const std::vector<Department>& departments)

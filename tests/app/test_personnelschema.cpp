@@ -10,8 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace
-{
+namespace {
 
 // Every row of a statement, each as column name -> text.
 QList<QHash<QString, QString>> Rows(TConnection& connection, const QString& sql)
@@ -101,9 +100,8 @@ TEST(PersonnelSchema, RefusesAnExistingFileAndLeavesIt)
 }
 
 // One demo company for every test of its contents.
-class DemoCompanyTest : public ::testing::Test
-{
-  protected:
+class DemoCompanyTest : public ::testing::Test {
+protected:
     static constexpr int People = 300;
 
     static void SetUpTestSuite()
