@@ -25,7 +25,7 @@ TOurSkinPalette LightPalette()
     p.TextDisabled = Hex("#c0c0c0");
     p.FieldTextDisabled = Hex("#808080");
     p.LabelText = Hex("#444444");
-    p.LabelActiveText = Hex("#22bbe4");
+    p.LabelActiveText = Hex("#a2bce4");
     p.Accent = Hex("#2f6fde");
     p.AccentHot = Hex("#4a86ea");
     p.AccentDown = Hex("#2459b8");
