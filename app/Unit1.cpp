@@ -3,6 +3,7 @@
 
 #include "DatabaseFileState.h"
 #include "Dialogs.h"
+#include "EmbeddedSkin.h"
 #include "TApplication.h"
 #include "TQuery.h"
 #include "Unit2.h"
@@ -10,6 +11,7 @@
 #include "bsMessages.h"
 #include "bsSkinBoxCtrls.h"
 #include "bsSkinCtrls.h"
+#include "bsSkinData.h"
 
 TForm1* Form1 = nullptr;
 
@@ -24,10 +26,40 @@ QString AsText(const QString& value)
 
 } // namespace
 
+void LoadStoredSkin(TbsSkinData& ASkinData, TbsCompressedStoredSkin& AStoredSkin,
+                    const QByteArray& ACompressed)
+{
+    AStoredSkin.SetCompressedData(ACompressed);
+    try {
+        ASkinData.SetCompressedStoredSkin(&AStoredSkin);
+    } catch (const Exception&) {
+        ASkinData.ClearAll();
+    }
+}
+
 TForm1::TForm1(QWidget* parent) : TForm(parent)
 {
     Form1 = this;
     setObjectName(QStringLiteral("Form1"));
+
+    bsCompressedStoredSkin1 = new TbsCompressedStoredSkin(this);
+    bsCompressedStoredSkin1->setObjectName(QStringLiteral("bsCompressedStoredSkin1"));
+    bsCompressedStoredSkin1->SetCompressedFileName(QStringLiteral("ourskin.skn"));
+    bsSkinData1 = new TbsSkinData(this);
+    bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
+    bsSkinData1->SetSkinIndex(0);
+    bsSkinData1->SetSkinnableForm(true);
+    bsSkinData1->SetEnableSkinEffects(true);
+    bsSkinData1->SetShowButtonGlowFrames(true);
+    bsSkinData1->SetShowCaptionButtonGlowFrames(true);
+    bsSkinData1->SetShowLayeredBorders(true);
+    bsSkinData1->SetAeroBlurEnabled(true);
+    bsSkinData1->SetAnimationForAllWindows(false);
+    bsSkinData1->SetDlgTreeViewDrawSkin(true);
+    bsSkinData1->SetDlgTreeViewItemSkinDataName(QStringLiteral("listbox"));
+    bsSkinData1->SetDlgListViewDrawSkin(true);
+    bsSkinData1->SetDlgListViewItemSkinDataName(QStringLiteral("listbox"));
+    LoadStoredSkin(*bsSkinData1, *bsCompressedStoredSkin1, EmbeddedSkinData());
     SetCaption(QStringLiteral("人事管理系统 - 登录"));
     SetClientSize(327, 203);
     QFont tahoma(QStringLiteral("Tahoma"));

@@ -4,6 +4,7 @@
 
 #include "TForm.h"
 
+#include <QByteArray>
 #include <exception>
 
 class TbsCompressedStoredSkin;
@@ -19,9 +20,9 @@ class TForm1 : public TForm {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
-    // The program's one skin repository and the stored skin it loads. They are created first, before
-    // any control of any window, because every skinned control links to bsSkinData1. Until the
-    // skin package exists they stay empty and every control draws its default look.
+    // The program's one skin repository and the stored skin it loads, the program's own skin. They
+    // are created first, before any control of any window, because every skinned control links to
+    // bsSkinData1.
     TbsSkinData* bsSkinData1 = nullptr;
     TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
     // The skinned message dialog every window shows its messages with.
@@ -56,3 +57,9 @@ private:
 };
 
 extern TForm1* Form1;
+
+// Gives the stored skin ACompressed as its compressed form and connects the repository to it, which
+// loads it. A stored skin that is empty or does not unpack leaves the repository empty, so that
+// every window keeps its default look instead of failing to start.
+void LoadStoredSkin(TbsSkinData& ASkinData, TbsCompressedStoredSkin& AStoredSkin,
+                    const QByteArray& ACompressed);
