@@ -61,10 +61,13 @@ void DrawGlyph(QPainter& p, const QRect& r, TGlyph glyph, int g, int line, const
     const double mx = Snap(cx, line), my = Snap(cy, line);
     switch (glyph) {
     case TGlyph::Close:
-        pen.setCapStyle(Qt::FlatCap);
+        // A one-pixel diagonal through pixel centres stays crisp only without antialiasing; at
+        // the wider pens of larger scales smoothing reads better.
+        p.setRenderHint(QPainter::Antialiasing, line >= 2);
+        pen.setCapStyle(line >= 2 ? Qt::FlatCap : Qt::SquareCap);
         p.setPen(pen);
-        p.drawLine(QPointF(cx - h, cy - h), QPointF(cx + h, cy + h));
-        p.drawLine(QPointF(cx - h, cy + h), QPointF(cx + h, cy - h));
+        p.drawLine(QPointF(l, t), QPointF(rr, b));
+        p.drawLine(QPointF(l, b), QPointF(rr, t));
         break;
     case TGlyph::Maximize:
         p.setRenderHint(QPainter::Antialiasing, false);
@@ -117,25 +120,29 @@ void DrawGlyph(QPainter& p, const QRect& r, TGlyph glyph, int g, int line, const
     case TGlyph::ChevronRight:
     case TGlyph::ChevronUp:
     case TGlyph::ChevronDown: {
-        const double q = h / 2;
+        // The arms run at 45 degrees between pixel centres, so a one-pixel chevron is a clean
+        // staircase (drawn without antialiasing) rather than a grey smear.
+        const double q = std::max(1.0, std::floor(h / 2));
+        const double hs = 2 * q;
         QPointF a, m, z;
         if (glyph == TGlyph::ChevronDown) {
-            a = {cx - h, cy - q};
-            m = {cx, cy + q};
-            z = {cx + h, cy - q};
+            a = {mx - hs, my - q};
+            m = {mx, my + q};
+            z = {mx + hs, my - q};
         } else if (glyph == TGlyph::ChevronUp) {
-            a = {cx - h, cy + q};
-            m = {cx, cy - q};
-            z = {cx + h, cy + q};
+            a = {mx - hs, my + q};
+            m = {mx, my - q};
+            z = {mx + hs, my + q};
         } else if (glyph == TGlyph::ChevronRight) {
-            a = {cx - q, cy - h};
-            m = {cx + q, cy};
-            z = {cx - q, cy + h};
+            a = {mx - q, my - hs};
+            m = {mx + q, my};
+            z = {mx - q, my + hs};
         } else {
-            a = {cx + q, cy - h};
-            m = {cx - q, cy};
-            z = {cx + q, cy + h};
+            a = {mx + q, my - hs};
+            m = {mx - q, my};
+            z = {mx + q, my + hs};
         }
+        p.setRenderHint(QPainter::Antialiasing, line >= 2);
         QPainterPath path;
         path.moveTo(a);
         path.lineTo(m);
