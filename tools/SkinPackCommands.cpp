@@ -17,8 +17,7 @@
 #include <new>
 #include <sys/stat.h>
 
-namespace
-{
+namespace {
 
 QString Usage()
 {
@@ -75,7 +74,8 @@ void CheckOutputIsNoInput(const QString& ini, const TbsSkinFolderNames& names, c
 {
     const QString dir = ini.left(ini.lastIndexOf(u'/') + 1);
     QStringList inputs{ini};
-    for (const QString& name : QStringList{names.Picture, names.InActivePicture, names.Mask} + names.ActivePictures)
+    for (const QString& name :
+         QStringList{names.Picture, names.InActivePicture, names.Mask} + names.ActivePictures)
         if (!name.isEmpty())
             inputs << dir + name;
     for (const QString& input : std::as_const(inputs))
@@ -126,7 +126,8 @@ QByteArray PackageOfFile(const QString& fileName, QTextStream& report)
     if (bytes.size() >= 8 && qFromLittleEndian<qint32>(bytes.constData() + 4) == bytes.size() - 8) {
         TbsCompressedStoredSkin skin;
         LoadSkn(skin, bytes, fileName);
-        report << QStringLiteral("form: .skn file, compressed form of %1 bytes\n").arg(skin.CompressedData().size());
+        report << QStringLiteral("form: .skn file, compressed form of %1 bytes\n")
+                      .arg(skin.CompressedData().size());
         return skin.DeCompressed();
     }
     if (IsZlibHeader(bytes)) {
