@@ -5,8 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace
-{
+namespace {
 
 constexpr qint64 FileHeaderSize = 14;
 constexpr quint32 CoreHeaderSize = 12; // the old header with 16-bit width and height
@@ -28,9 +27,26 @@ quint16 U16(QByteArrayView b, qint64 at)
     throw EInvalidGraphic(why);
 }
 
-bool KnownBitCount(int bits)
+// Whether a bitmap may store pixels of the given depth in the given way: any depth uncompressed,
+// run-length encoding only at its own depth, colour masks only at 16 and 32 bits. The old 12-byte
+// header knows no compression and no 16- or 32-bit depth.
+bool AllowedEncoding(quint32 infoSize, int bits, quint32 compression)
 {
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    if (infoSize == CoreHeaderSize)
+        return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+    switch (compression) {
+    case biRGB:
+        return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    case biRLE8:
+        return bits == 8;
+    case biRLE4:
+        return bits == 4;
+    case biBitFields:
+    case biAlphaBitFields:
+        return bits == 16 || bits == 32;
+    default:
+        return false;
+    }
 }
 
 // Bytes of the colour masks that follow a 40-byte info header.
@@ -91,6 +107,10 @@ TbsBmpImageInfo ReadBmpImageInfo(QByteArrayView bytes)
             Invalid(QStringLiteral("bitmap dimensions out of range"));
         info.Height = qint32(std::abs(height));
     }
+    if (!AllowedEncoding(infoSize, info.BitCount, compression))
+        Invalid(QStringLiteral("unsupported bitmap encoding: compression %1 at %2 bits")
+                    .arg(compression)
+                    .arg(info.BitCount));
     if (coloursUsed == 0 && info.BitCount <= 8)
         coloursUsed = qint64(1) << info.BitCount;
 
@@ -105,12 +125,9 @@ TbsBmpImageInfo ReadBmpImageInfo(QByteArrayView bytes)
     const qint64 pixelStart = offBits != 0 ? offBits : headersEnd;
     if (pixelStart < FileHeaderSize + infoSize || pixelStart > info.FileSize)
         Invalid(QStringLiteral("bitmap pixel offset %1 lies outside the image").arg(pixelStart));
-    const bool uncompressed =
-        compression == biRGB || compression == biBitFields || compression == biAlphaBitFields;
-    if (!uncompressed)
+    // Run-length encoded rows have no fixed size; the decoder stops at the end of the image.
+    if (compression == biRLE8 || compression == biRLE4)
         return info;
-    if (!KnownBitCount(info.BitCount))
-        Invalid(QStringLiteral("unsupported bitmap depth of %1 bits").arg(info.BitCount));
     const qint64 rows = RowBytes(info.Width, info.Height, info.BitCount, info.FileSize);
     if (rows < 0 || pixelStart + rows > info.FileSize)
         Invalid(QStringLiteral("bitmap size %1 is smaller than its headers and rows").arg(info.FileSize));

@@ -19,7 +19,9 @@ struct TbsBmpImageInfo {
 };
 
 // Reads the BMP image that starts at the first byte of bytes (bytes may run on past it). Raises
-// EInvalidGraphic unless the image starts with "BM", its bfSize fits in bytes, and its headers,
-// colour table and uncompressed pixel rows all lie inside bfSize, so that a reader that trusts
-// the headers never reads outside the image.
+// EInvalidGraphic unless the image starts with "BM", its bfSize fits in bytes, it stores its
+// pixels in a way bitmaps allow for its depth (uncompressed at 1, 4, 8, 16, 24 or 32 bits,
+// run-length encoded at 4 or 8, with colour masks at 16 or 32), and its headers, colour table and
+// uncompressed pixel rows all lie inside bfSize, so that a reader that trusts the headers never
+// reads outside the image.
 TbsBmpImageInfo ReadBmpImageInfo(QByteArrayView bytes);

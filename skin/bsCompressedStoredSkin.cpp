@@ -2,8 +2,8 @@
 #include "bsCompressedStoredSkin.h"
 
 #include "bsSkinData.h"
+#include "bsSkinFolder.h"
 #include "bsSkinPicture.h"
-#include "bsSkinValues.h"
 #include "bsStreamIO.h"
 #include "bszlibcompress.h"
 
@@ -12,8 +12,6 @@
 #include <QtEndian>
 
 namespace {
-
-const char* const PicturesSection = "PICTURES";
 
 // The .skn header: version and length, both int32.
 constexpr qint64 SknHeaderSize = 8;
@@ -59,7 +57,10 @@ void TbsCompressedStoredSkin::DeCompressToStream(QIODevice& S) const
     DecompressStream(compressed, S);
 }
 
-QByteArray TbsCompressedStoredSkin::DeCompressed() const { return DecompressBytes(FCompressedStream); }
+QByteArray TbsCompressedStoredSkin::DeCompressed() const
+{
+    return DecompressBytes(FCompressedStream);
+}
 
 void TbsCompressedStoredSkin::LoadFromPackage(const TbsSkinPackage& APackage)
 {
@@ -77,16 +78,16 @@ void TbsCompressedStoredSkin::LoadFromIniFile(const QString& AFileName)
     const TbsIniText ini(TbsIniText::DecodeText(text));
     if (!MissingSkinSection(ini).isEmpty())
         return;
+    const TbsSkinFolderNames names = ReadSkinFolderNames(ini);
     FCompressedStream.clear();
 
     // Names are taken relative to the ini file: its path up to and including the last separator.
     const QString dir = AFileName.left(AFileName.lastIndexOf(u'/') + 1);
-    const QString pictures = QLatin1String(PicturesSection);
     TbsSkinPackage package;
-    package.Picture = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("picture")));
-    package.InActivePicture = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("inactivepicture")));
-    package.Mask = LoadOptionalBitmap(dir, ini.ReadString(pictures, QStringLiteral("mask")));
-    for (const QString& name : ReadStrings(ini, pictures, QStringLiteral("activepictures")))
+    package.Picture = LoadOptionalBitmap(dir, names.Picture);
+    package.InActivePicture = LoadOptionalBitmap(dir, names.InActivePicture);
+    package.Mask = LoadOptionalBitmap(dir, names.Mask);
+    for (const QString& name : names.ActivePictures)
         package.ActivePictures.append(TbsSkinPicture::FromFile(dir + name).Bmp());
     package.Description = text;
     LoadFromPackage(package);
@@ -107,6 +108,10 @@ void TbsCompressedStoredSkin::LoadFromCompressStream(QIODevice& Stream)
     if (ReadInt32(Stream) > SkinPackageVersion)
         return;
     const qint32 length = ReadInt32(Stream);
+    if (length > MaxSkinDataSize)
+        throw EReadError(QStringLiteral("compressed skin of %1 bytes is larger than %2 bytes")
+                             .arg(length)
+                             .arg(MaxSkinDataSize));
     FCompressedStream = ReadBytes(Stream, length);
 }
 

@@ -31,8 +31,9 @@ public:
 
     bool Empty() const { return FCompressedStream.isEmpty(); }
 
-    // Inflates the compressed form and writes the package at S's position. A form cut short gives
-    // what it holds; bytes after its end raise EDecompressionError.
+    // Inflates the compressed form and writes the package at S's position; EDecompressionError
+    // unless the form is one whole zlib stream, checksum verified, of at most MaxSkinDataSize
+    // bytes unpacked (DecompressStream).
     void DeCompressToStream(QIODevice& S) const;
     // The package, inflated in memory.
     QByteArray DeCompressed() const;
@@ -43,12 +44,15 @@ public:
     // they are and the description it writes (TbsSkinData::SkinPackage).
     void LoadFromSkinData(const TbsSkinData& ASkinData);
     // Replaces the compressed form with a package built from the skin folder whose ini file is
-    // AFileName. Does nothing when a required section is missing; a bitmap that cannot be read
-    // raises (EFOpenError, EInvalidGraphic) after the compressed form was cleared.
+    // AFileName. Does nothing when a required section is missing; picture names that are not bare
+    // file names raise ESkinFolderError before anything changes (ReadSkinFolderNames); a bitmap
+    // that cannot be read raises (EFOpenError, EInvalidGraphic) after the compressed form was
+    // cleared.
     void LoadFromIniFile(const QString& AFileName);
 
     // Read a .skn: a version above 3 leaves the stored skin empty; a length that the stream does
-    // not hold raises EReadError, also leaving it empty.
+    // not hold, or above MaxSkinDataSize, raises EReadError, also leaving it empty. The file must
+    // be a regular file (OpenForReading).
     void LoadFromCompressFile(const QString& AFileName);
     void LoadFromCompressStream(QIODevice& Stream);
     // SaveToCompressFile writes nothing, not even an empty file, when the stored skin is empty;

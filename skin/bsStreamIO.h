@@ -32,11 +32,18 @@ public:
     using Exception::Exception;
 };
 
-// Opens file for reading; EFOpenError naming the file when it cannot.
+// The most bytes the skin code reads from one file or inflates into one skin package: far above any
+// real skin (this program's own unpacks to under 2 MB), low enough that a hostile file cannot make
+// a load exhaust the memory.
+constexpr qint64 MaxSkinDataSize = qint64(256) << 20;
+
+// Opens file for reading; EFOpenError naming the file when it cannot or when it is not a regular
+// file: a device, a pipe or a folder could block the open or never end.
 void OpenForReading(QFile& file);
 
-// The whole content of a file; EFOpenError when it cannot be opened or read.
-QByteArray ReadWholeFile(const QString& fileName);
+// The whole content of a regular file; EFOpenError when it cannot be opened or read, is no regular
+// file, or holds more than maxSize bytes (refused before they are read).
+QByteArray ReadWholeFile(const QString& fileName, qint64 maxSize = MaxSkinDataSize);
 
 // Creates or replaces a file with bytes; EFCreateError when it cannot be created, EWriteError
 // when not every byte reaches it.

@@ -7,8 +7,7 @@
 #include <QIODevice>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const char* const InvalidOperation = "Invalid stream operation";
 
@@ -248,23 +247,30 @@ void CompressStream(QIODevice& Source, QIODevice& Dest)
     zs.Finish();
 }
 
-void DecompressStream(QIODevice& Source, QIODevice& Dest)
+void DecompressStream(QIODevice& Source, QIODevice& Dest, qint64 Limit)
 {
     Source.seek(0);
     TDecompressionStream zs(&Source);
     char block[DecompressBlock];
+    qint64 total = 0;
     qint64 got;
-    while ((got = zs.Read(block, DecompressBlock)) > 0)
+    while ((got = zs.Read(block, DecompressBlock)) > 0) {
+        total += got;
+        if (total > Limit)
+            throw EDecompressionError(
+                QStringLiteral("compressed data inflates to more than %1 bytes").arg(Limit));
         WriteExactly(Dest, block, got);
+    }
+    if (!zs.StreamEnded())
+        throw EDecompressionError(QStringLiteral("compressed data ends before its zlib stream is complete"));
     if (zs.HasTrailingBytes())
         throw EDecompressionError(QStringLiteral("compression error"));
 }
 
-namespace
-{
+namespace {
 
 // Runs a stream-to-stream helper on in-memory bytes.
-QByteArray ThroughBuffers(const QByteArray& source, void (*helper)(QIODevice&, QIODevice&))
+QByteArray ThroughBuffers(const QByteArray& source, const std::function<void(QIODevice&, QIODevice&)>& helper)
 {
     QBuffer src;
     src.setData(source);
@@ -283,7 +289,8 @@ QByteArray CompressBytes(const QByteArray& Source)
     return ThroughBuffers(Source, CompressStream);
 }
 
-QByteArray DecompressBytes(const QByteArray& Source)
+QByteArray DecompressBytes(const QByteArray& Source, qint64 Limit)
 {
-    return ThroughBuffers(Source, DecompressStream);
+    return ThroughBuffers(Source,
+                          [Limit](QIODevice& src, QIODevice& dst) { DecompressStream(src, dst, Limit); });
 }

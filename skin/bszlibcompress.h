@@ -1,6 +1,7 @@
 // zlib compression streams over a wrapped QIODevice, with the whole-buffer helpers built on them.
 #pragma once
 
+#include "bsStreamIO.h"
 #include "platform/Exception.h"
 
 #include <QByteArray>
@@ -109,7 +110,9 @@ void CompressStream(QIODevice& Source, QIODevice& Dest);
 QByteArray CompressBytes(const QByteArray& Source);
 
 // Inflates the whole zlib stream in Source (from its start) onto Dest at its current position.
-// A stream cut short gives what it holds; bytes after the end of the zlib stream raise
-// EDecompressionError, since a compressed form has nothing after its checksum.
-void DecompressStream(QIODevice& Source, QIODevice& Dest);
-QByteArray DecompressBytes(const QByteArray& Source);
+// Raises EDecompressionError, once the damage is seen and before inflating further, for a stream
+// that does not end with its verified checksum (broken or cut short: a package read in part must
+// not pass for a whole one), for bytes after that end (a compressed form has nothing after its
+// checksum), and for one that inflates to more than Limit bytes.
+void DecompressStream(QIODevice& Source, QIODevice& Dest, qint64 Limit = MaxSkinDataSize);
+QByteArray DecompressBytes(const QByteArray& Source, qint64 Limit = MaxSkinDataSize);

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "bsSkinPackage.h"
+#include "bszlibcompress.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QtEndian>
 
 // A BMP image of w x h pixels with a recognisable pattern, 24-bit for Format_RGB32 and 8-bit
 // with a palette for Format_Indexed8, as Qt writes them.
@@ -32,6 +34,15 @@ inline QByteArray TestBmp(int w, int h, QImage::Format format = QImage::Format_R
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
+    // Qt leaves the padding at the end of each row as it found the memory; zero it, so that two
+    // calls give the same bytes.
+    const int bits = format == QImage::Format_Indexed8 ? 8 : 24;
+    const qsizetype stride = (qsizetype(w) * bits + 31) / 32 * 4;
+    const qsizetype used = qsizetype(w) * bits / 8;
+    const qsizetype pixels = qFromLittleEndian<quint32>(bytes.constData() + 10);
+    for (int y = 0; y < h; ++y)
+        for (qsizetype x = used; x < stride; ++x)
+            bytes[pixels + y * stride + x] = 0;
     return bytes;
 }
 
@@ -72,4 +83,38 @@ inline QString WriteTestSkinFolder(const QString& dir)
     put(QStringLiteral("mdibg.bmp"), package.ActivePictures[1]);
     put(QStringLiteral("skin.ini"), package.Description);
     return QDir(dir).filePath(QStringLiteral("skin.ini"));
+}
+
+// The compressed form of package.
+inline QByteArray CompressedFormOf(const TbsSkinPackage& package)
+{
+    return CompressBytes(WriteSkinPackage(package));
+}
+
+// A .skn file of the given compressed form, its length as the header's.
+inline QByteArray SknOfCompressed(const QByteArray& compressed)
+{
+    QByteArray skn(8, Qt::Uninitialized);
+    qToLittleEndian<qint32>(SkinPackageVersion, skn.data());
+    qToLittleEndian<qint32>(qint32(compressed.size()), skn.data() + 4);
+    return skn + compressed;
+}
+
+inline QByteArray SknOf(const TbsSkinPackage& package)
+{
+    return SknOfCompressed(CompressedFormOf(package));
+}
+
+// A well-formed zlib stream of size zero bytes: about a thousandth of that compressed.
+inline QByteArray InflateBomb(qint64 size)
+{
+    QByteArray out;
+    QBuffer dest(&out);
+    dest.open(QIODevice::WriteOnly);
+    TCompressionStream zs(clMax, &dest);
+    const QByteArray zeros(1 << 20, '\0');
+    for (qint64 left = size; left > 0; left -= zeros.size())
+        zs.Write(zeros.constData(), std::min<qint64>(left, zeros.size()));
+    zs.Finish();
+    return out;
 }

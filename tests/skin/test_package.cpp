@@ -171,6 +171,50 @@ TEST(SkinPackage, BitmapsThatLieAboutTheirSizeAreRefused)
     EXPECT_EQ(ReadSkinPackage(withFirstActive(image)).ActivePictures.value(0), image);
 }
 
+TEST(SkinPackage, BitmapsAreReadOnlyInTheEncodingsTheirDepthAllows)
+{
+    // Qt's 24-bit and 8-bit images with depth (offset 28) and compression (offset 30) rewritten;
+    // the rows of the 24-bit one are long enough for every depth up to 32 bits.
+    const QByteArray rgb = TestBmp(3, 2);
+    const QByteArray indexed = TestBmp(3, 2, QImage::Format_Indexed8);
+    const auto encoded = [](QByteArray bmp, quint16 bits, quint32 compression) {
+        bmp[28] = char(bits & 0xFF);
+        bmp[29] = char(bits >> 8);
+        SetUInt32(bmp, 30, compression);
+        return bmp;
+    };
+    struct Case {
+        const char* Name;
+        QByteArray Bmp;
+        bool Accepted;
+    };
+    const Case cases[] = {
+        {"24 bits uncompressed", rgb, true},
+        {"32 bits with colour masks", encoded(rgb, 32, 3), true},
+        {"16 bits with colour and alpha masks", encoded(rgb, 16, 6), true},
+        {"8 bits run-length encoded", encoded(indexed, 8, 1), true},
+        {"4 bits run-length encoded", encoded(indexed, 4, 2), true},
+        {"unknown compression 7", encoded(rgb, 24, 7), false},
+        {"compression 0xFFFFFFFF", encoded(rgb, 24, 0xFFFFFFFFu), false},
+        {"JPEG data", encoded(rgb, 24, 4), false},
+        {"PNG data", encoded(rgb, 24, 5), false},
+        {"8-bit run-length encoding at 24 bits", encoded(rgb, 24, 1), false},
+        {"4-bit run-length encoding at 8 bits", encoded(indexed, 8, 2), false},
+        {"colour masks at 24 bits", encoded(rgb, 24, 3), false},
+        {"colour masks at 8 bits", encoded(indexed, 8, 3), false},
+        {"depth of 7 bits", encoded(rgb, 7, 0), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TbsSkinPackage package = TestPackage();
+        package.ActivePictures[0] = c.Bmp;
+        if (c.Accepted)
+            EXPECT_EQ(ReadSkinPackage(WriteSkinPackage(package)).ActivePictures.value(0), c.Bmp);
+        else
+            EXPECT_THROW(ReadSkinPackage(WriteSkinPackage(package)), ESkinPackageError);
+    }
+}
+
 TEST(SkinPackage, BmpImageInfoOfWhatQtWrites)
 {
     struct Case {

@@ -4,12 +4,14 @@
 #include "bsBmpImageInfo.h"
 #include "bsCompressedSkinList.h"
 #include "bsCompressedStoredSkin.h"
+#include "bsSkinFolder.h"
 #include "bsStreamIO.h"
 #include "bszlibcompress.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace
 {
@@ -216,6 +218,58 @@ TEST_F(StoredSkinFiles, LoadFromIniFileWithABadBitmapFails)
         else
             EXPECT_THROW(skin.LoadFromIniFile(ini), EInvalidGraphic);
         EXPECT_TRUE(skin.Empty());
+    }
+}
+
+TEST_F(StoredSkinFiles, LoadFromIniFileRefusesNamesThatLeaveTheFolderBeforeChangingAnything)
+{
+    const QString ini = WriteTestSkinFolder(FDir.path());
+    const std::pair<const char*, const char*> cases[] = {
+        {"main picture in the parent folder", "picture=../main.bmp"},
+        {"main picture by an absolute path", "picture=/etc/passwd"},
+        {"inactive picture in a sub-folder", "inactivepicture=sub\\inactive.bmp"},
+        {"mask picture named ..", "mask=.."},
+        {"active picture named .", "1=."},
+        {"negative active picture count", "activepicturescount=-1"},
+        {"count beyond every key there is", "activepicturescount=1000"},
+    };
+    for (const auto& [name, line] : cases) {
+        SCOPED_TRACE(name);
+        const QByteArray key = QByteArray(line).left(QByteArray(line).indexOf('=') + 1);
+        QByteArray text = TestDescription();
+        const qsizetype at = text.indexOf("\n" + key) + 1;
+        text.replace(at, text.indexOf('\r', at) - at, line);
+        WriteFile(ini, text);
+        TbsCompressedStoredSkin skin;
+        skin.setProperty("CompressedData", QByteArray("held"));
+        EXPECT_THROW(skin.LoadFromIniFile(ini), ESkinFolderError);
+        EXPECT_EQ(skin.CompressedData(), "held");
+    }
+}
+
+TEST_F(StoredSkinFiles, OnlyRegularFilesOfBoundedSizeAreRead)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(FDir.path()).mkdir("folder"));
+    for (const QString& special : {QStringLiteral("/dev/zero"), Path("fifo"), Path("folder")}) {
+        SCOPED_TRACE(qPrintable(special));
+        // Neither waits for a writer nor reads for ever.
+        EXPECT_THROW(ReadWholeFile(special), EFOpenError);
+        TbsCompressedStoredSkin skin;
+        EXPECT_THROW(skin.LoadFromCompressFile(special), EFOpenError);
+        EXPECT_THROW(skin.LoadFromIniFile(special), EFOpenError);
+    }
+    WriteFile(Path("hundred"), QByteArray(100, 'x'));
+    EXPECT_EQ(ReadWholeFile(Path("hundred"), 100).size(), 100);
+    EXPECT_THROW(ReadWholeFile(Path("hundred"), 99), EFOpenError);
+    // A .skn header declaring more than any skin holds is refused before its bytes are looked for.
+    WriteFile(Path("huge.skn"), Int32(3) + Int32(qint32(MaxSkinDataSize + 1)));
+    TbsCompressedStoredSkin skin;
+    try {
+        skin.LoadFromCompressFile(Path("huge.skn"));
+        ADD_FAILURE() << "a length above the limit was accepted";
+    } catch (const EReadError& e) {
+        EXPECT_TRUE(e.Message().contains("larger than 268435456 bytes")) << qPrintable(e.Message());
     }
 }
 

@@ -151,19 +151,49 @@ TEST(ZlibStreams, CompressionStreamCountsInputAndAllowsOnlyThePositionQuery)
     ExpectError<ECompressionError>([&] { zs.Seek(0, soEnd); }, "Invalid stream operation");
 }
 
-TEST(ZlibStreams, TruncatedStreamDeliversWhatItHoldsWithoutError)
+TEST(ZlibStreams, TruncatedStreamDeliversWhatItHoldsWithoutErrorButTheHelperRefusesIt)
 {
     const QByteArray data = NoiseBytes(30000);
     const QByteArray compressed = CompressBytes(data);
+    const auto readAll = [](const QByteArray& bytes) {
+        SourceBuffer source(bytes);
+        TDecompressionStream zs(&source.Buffer);
+        QByteArray out(60000, Qt::Uninitialized);
+        out.truncate(zs.Read(out.data(), out.size()));
+        EXPECT_FALSE(zs.StreamEnded());
+        return out;
+    };
     for (qsizetype keep :
          {qsizetype(0), qsizetype(2), compressed.size() / 2, compressed.size() - 4, compressed.size() - 1}) {
         SCOPED_TRACE(keep);
-        const QByteArray partial = DecompressBytes(compressed.left(keep));
+        const QByteArray partial = readAll(compressed.left(keep));
         EXPECT_LE(partial.size(), data.size());
         EXPECT_EQ(partial, data.left(partial.size()));
+        // A package whose checksum was never seen is not a whole package.
+        ExpectError<EDecompressionError>([&] { DecompressBytes(compressed.left(keep)); },
+                                         "compressed data ends before its zlib stream is complete");
     }
-    // Without the checksum every byte has arrived.
-    EXPECT_EQ(DecompressBytes(compressed.left(compressed.size() - 4)), data);
+    // Without the checksum every byte has arrived, yet nothing vouches for them.
+    EXPECT_EQ(readAll(compressed.left(compressed.size() - 4)), data);
+    EXPECT_EQ(DecompressBytes(compressed), data);
+}
+
+TEST(ZlibStreams, InflatingPastTheLimitIsRefusedBeforeTheBytesAreSpent)
+{
+    const QByteArray data(1 << 20, '\0'); // a thousand to one: an inflate bomb in miniature
+    const QByteArray compressed = CompressBytes(data);
+    ASSERT_LT(compressed.size(), 2000);
+    const qint64 limit = 64 * 1024;
+    SourceBuffer source(compressed);
+    QByteArray out;
+    QBuffer dest(&out);
+    dest.open(QIODevice::WriteOnly);
+    ExpectError<EDecompressionError>([&] { DecompressStream(source.Buffer, dest, limit); },
+                                     "compressed data inflates to more than 65536 bytes");
+    EXPECT_LE(out.size(), limit);
+    // Exactly at the limit is still a package.
+    EXPECT_EQ(DecompressBytes(CompressBytes(data.left(limit)), limit), data.left(limit));
+    EXPECT_EQ(MaxSkinDataSize, qint64(256) << 20);
 }
 
 TEST(ZlibStreams, ReadingStopsAtTheEndOfTheZlibStream)
