@@ -379,14 +379,36 @@ void TQuery::Post()
         TableWriter writer = RowWriter();
         const std::span<const QVariant> row(FCells.constData() + qsizetype(FCurrent) * FColumnCount,
                                             FColumnCount);
-        ReplaceCurrentRow(FState == dsInsert ? writer.Insert(changed, row)
-                                             : writer.Update(CurrentValue(FKeyColumn), changed, row));
+        if (FState == dsInsert) {
+            ReplaceCurrentRow(writer.Insert(changed, row));
+        } else {
+            const QVariant key = CurrentValue(FKeyColumn);
+            if (!writer.Update(key, changed, row, FSavedRow))
+                TakeRowChangedElsewhere(writer.ReadRow(key));
+            ReplaceCurrentRow(writer.ReadRow(key));
+        }
     }
+    EndEdit();
+    Fire(AfterPost);
+}
+
+void TQuery::TakeRowChangedElsewhere(const QVariantList& stored)
+{
+    // A row deleted meanwhile has nothing to show instead; it stays as it is being edited.
+    if (!stored.isEmpty()) {
+        ReplaceCurrentRow(stored);
+        EndEdit();
+    }
+    throw EDatabaseError(QStringLiteral("Row cannot be located for updating. Some values may have been "
+                                        "changed since it was last read."));
+}
+
+void TQuery::EndEdit()
+{
     FSavedRow.clear();
     FChanged.clear();
     SetState(dsBrowse);
     DataEvent(TDataEvent::DataSetChange);
-    Fire(AfterPost);
 }
 
 TableWriter TQuery::RowWriter()
@@ -417,10 +439,7 @@ void TQuery::Cancel()
     } else {
         ReplaceCurrentRow(FSavedRow);
     }
-    FSavedRow.clear();
-    FChanged.clear();
-    SetState(dsBrowse);
-    DataEvent(TDataEvent::DataSetChange);
+    EndEdit();
     Fire(AfterCancel);
 }
 
@@ -440,10 +459,7 @@ void TQuery::Delete()
     FCells.remove(qsizetype(FCurrent) * FColumnCount, FColumnCount);
     FCurrent = std::min(FCurrent, RecordCount() - 1);
     FBof = FEof = RecordCount() == 0;
-    FSavedRow.clear();
-    FChanged.clear();
-    SetState(dsBrowse);
-    DataEvent(TDataEvent::DataSetChange);
+    EndEdit();
     Fire(AfterDelete);
     Fire(AfterScroll);
 }

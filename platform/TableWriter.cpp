@@ -62,27 +62,25 @@ QVariantList TableWriter::Insert(const QList<int>& columns, std::span<const QVar
     return ReadRow(query.lastInsertId());
 }
 
-QVariantList TableWriter::Update(const QVariant& key, const QList<int>& columns,
-                                 std::span<const QVariant> row)
+bool TableWriter::Update(const QVariant& key, const QList<int>& columns, std::span<const QVariant> row,
+                         std::span<const QVariant> original)
 {
-    if (!columns.isEmpty()) {
-        QStringList assignments;
-        QVariantList values;
-        for (int column : columns) {
-            assignments.append(Quoted(FColumns[column]) + QStringLiteral(" = ?"));
-            values.append(row[column]);
-        }
-        values.append(key);
-        const QString text =
-            QStringLiteral("update %1 set %2 where %3 = ?")
-                .arg(QuotedTable(), assignments.join(QStringLiteral(", ")), Quoted(FColumns[FKeyColumn]));
-        if (Run(FDatabase, text, values).numRowsAffected() == 0) {
-            throw EDatabaseError(QStringLiteral(
-                "Row cannot be located for updating. Some values may have been changed since it was "
-                "last read."));
-        }
+    if (columns.isEmpty())
+        return true;
+    QStringList assignments, conditions{Quoted(FColumns[FKeyColumn]) + QStringLiteral(" = ?")};
+    QVariantList values, matches{key};
+    for (int column : columns) {
+        const QString name = Quoted(FColumns[column]);
+        assignments.append(name + QStringLiteral(" = ?"));
+        values.append(row[column]);
+        // "is" is "=" that also finds null equal to null.
+        conditions.append(name + QStringLiteral(" is ?"));
+        matches.append(original[column]);
     }
-    return ReadRow(key);
+    const QString text = QStringLiteral("update %1 set %2 where %3")
+                             .arg(QuotedTable(), assignments.join(QStringLiteral(", ")),
+                                  conditions.join(QStringLiteral(" and ")));
+    return Run(FDatabase, text, values + matches).numRowsAffected() > 0;
 }
 
 void TableWriter::Remove(const QVariant& key)
