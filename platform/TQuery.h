@@ -20,6 +20,7 @@
 
 class TDataSource;
 class TableWriter;
+struct ResultColumn;
 
 // A static cursor: Open runs the statement and reads every row into memory, with the first row
 // current. Rows of a plain "select * from <table>" with an integer key column "ID" can be edited:
@@ -133,7 +134,7 @@ class TQuery : public QObject
     }
     void MoveTo(int row, bool bof, bool eof);
     void StartNewRow();
-    void ReadFields(const QSqlRecord& record);
+    void ReadFields(const QList<ResultColumn>& columns);
     void ReplaceCurrentRow(const QVariantList& row);
     // Ends a post whose row another program changed or deleted since it was read: the row takes
     // the values stored now (stored; empty when the row is gone) and the query browses again, so
@@ -144,6 +145,7 @@ class TQuery : public QObject
     TableWriter RowWriter();
     QSqlDatabase ConnectedDatabase();
     void Prepare(QSqlQuery& query) const;
+    QVariantList BoundValues() const;
     void Execute(QSqlQuery& query) const;
     void ReleaseConnection();
 

@@ -2,10 +2,10 @@
 #include "TableWriter.h"
 
 #include "EDatabaseError.h"
+#include "ResultReader.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace
 {
@@ -92,15 +92,9 @@ void TableWriter::Remove(const QVariant& key)
 
 QVariantList TableWriter::ReadRow(const QVariant& key)
 {
-    QSqlQuery query =
-        Run(FDatabase,
-            QStringLiteral("select * from %1 where %2 = ?").arg(QuotedTable(), Quoted(FColumns[FKeyColumn])),
-            {key});
-    QVariantList row;
-    if (query.next()) {
-        const int count = query.record().count();
-        for (int i = 0; i < count; ++i)
-            row.append(query.value(i));
-    }
-    return row;
+    const ResultRows result = ReadResult(
+        FDatabase,
+        QStringLiteral("select * from %1 where %2 = ?").arg(QuotedTable(), Quoted(FColumns[FKeyColumn])),
+        {key});
+    return result.Cells.mid(0, result.Columns.size());
 }
