@@ -21,9 +21,21 @@ quint32 TbsNameIndex::Hash(QStringView name)
     return hash;
 }
 
+// Names are mostly ASCII: those compare a folded character at a time here, the rest in Qt.
 bool TbsNameIndex::SameName(QStringView a, QStringView b)
 {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return a.sliced(i).compare(b.sliced(i), Qt::CaseInsensitive) == 0;
+        if ((x | 0x20) != (y | 0x20) || (x | 0x20) < u'a' || (x | 0x20) > u'z')
+            return false;
+    }
+    return true;
 }
 
 void TbsNameIndex::Place(Slot slot)
@@ -44,17 +56,17 @@ void TbsNameIndex::Grow()
             Place(slot);
 }
 
-const QString* TbsIniText::Section::Find(QStringView key) const
+const QStringView* TbsIniText::Section::Find(QStringView key, quint32 hash) const
 {
-    const int i = KeyIndex.Find(key, [this](int e) { return QStringView(Entries[size_t(e)].Key); });
+    const int i = KeyIndex.Find(key, hash, [this](int e) { return Entries[size_t(e)].Key; });
     return i < 0 ? nullptr : &Entries[size_t(i)].Value;
 }
 
-void TbsIniText::Section::Append(QString key, QString value)
+void TbsIniText::Section::Append(QStringView key, QStringView value)
 {
-    Entries.push_back(Entry{std::move(key), std::move(value)});
+    Entries.push_back(Entry{key, value});
     const int item = int(Entries.size() - 1);
-    KeyIndex.Add(item, Entries.back().Key, [this](int e) { return QStringView(Entries[size_t(e)].Key); });
+    KeyIndex.Add(item, key, [this](int e) { return Entries[size_t(e)].Key; });
 }
 
 // The text of description bytes under the byte-order mark rule, whatever their size.
@@ -96,15 +108,24 @@ QByteArray TbsIniText::EncodeText(const QString& text)
 
 void TbsIniText::Clear()
 {
+    FText.clear();
+    FOwned.clear();
     FSections.clear();
     FSectionIndex.Clear();
+}
+
+QStringView TbsIniText::Own(const QString& text)
+{
+    FOwned.push_back(text);
+    return FOwned.back();
 }
 
 void TbsIniText::SetText(const QString& text)
 {
     Clear();
+    FText = text;
     Section* current = nullptr;
-    const QStringView all(text);
+    const QStringView all(FText);
     for (qsizetype start = 0; start <= all.size();) {
         qsizetype end = all.indexOf(u'\n', start);
         if (end < 0)
@@ -120,7 +141,7 @@ void TbsIniText::SetText(const QString& text)
         const qsizetype eq = line.indexOf(u'=');
         if (!current || eq < 0)
             continue;
-        current->Append(line.first(eq).trimmed().toString(), line.sliced(eq + 1).trimmed().toString());
+        current->Append(line.first(eq).trimmed(), line.sliced(eq + 1).trimmed());
     }
 }
 
@@ -185,8 +206,8 @@ bool TbsIniText::ValueExists(const QString& section, const QString& key) const
 
 QString TbsIniText::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    const QString* value = FindValue(section, key);
-    return value ? *value : def;
+    const QStringView* value = FindValue(section, key);
+    return value ? value->toString() : def;
 }
 
 QStringList TbsIniText::Sections() const
@@ -202,7 +223,7 @@ QStringList TbsIniText::Keys(const QString& section) const
     QStringList keys;
     if (const Section* s = FindSection(section))
         for (const Entry& e : s->Entries)
-            keys << e.Key;
+            keys << e.Key.toString();
     return keys;
 }
 
@@ -215,10 +236,10 @@ qsizetype TbsIniText::KeyCount(const QString& section) const
 void TbsIniText::WriteString(const QString& section, const QString& key, const QString& value)
 {
     Section& s = SectionForWriting(section);
-    if (const QString* old = s.Find(key))
-        *const_cast<QString*>(old) = value;
+    if (const QStringView* old = s.Find(key))
+        *const_cast<QStringView*>(old) = Own(value);
     else
-        s.Append(key, value);
+        s.Append(Own(key), Own(value));
 }
 
 // A section that is not there costs one lookup: the system's writers erase each section before

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <deque>
 #include <vector>
 
 // A description too large to be a skin's: refused before it is parsed.
@@ -23,13 +24,30 @@ public:
     // The item named name, or -1.
     template <class NameOf> int Find(QStringView name, const NameOf& nameOf) const
     {
-        return FindHashed(name, Hash(name), nameOf);
+        return Find(name, Hash(name), nameOf);
     }
+    // The same for a name whose Hash the caller keeps: names looked up again and again (the keys
+    // of a record class) are hashed once.
+    template <class NameOf> int Find(QStringView name, quint32 hash, const NameOf& nameOf) const
+    {
+        if (FSlots.empty())
+            return -1;
+        const size_t mask = FSlots.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot& slot = FSlots[i];
+            if (slot.Item < 0)
+                return -1;
+            if (slot.Hash == hash && SameName(nameOf(slot.Item), name))
+                return slot.Item;
+        }
+    }
+    // The hash of a name, the same for every spelling in other letter case.
+    static quint32 Hash(QStringView name);
     // Adds item under name unless an item of that name is already there.
     template <class NameOf> void Add(int item, QStringView name, const NameOf& nameOf)
     {
         const quint32 hash = Hash(name);
-        if (FindHashed(name, hash, nameOf) >= 0)
+        if (Find(name, hash, nameOf) >= 0)
             return;
         if ((FCount + 1) * 2 > FSlots.size())
             Grow();
@@ -47,21 +65,7 @@ private:
         quint32 Hash;
         int Item; // -1 while free
     };
-    static quint32 Hash(QStringView name);
     static bool SameName(QStringView a, QStringView b);
-    template <class NameOf> int FindHashed(QStringView name, quint32 hash, const NameOf& nameOf) const
-    {
-        if (FSlots.empty())
-            return -1;
-        const size_t mask = FSlots.size() - 1;
-        for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Slot& slot = FSlots[i];
-            if (slot.Item < 0)
-                return -1;
-            if (slot.Hash == hash && SameName(nameOf(slot.Item), name))
-                return slot.Item;
-        }
-    }
     void Place(Slot slot);
     void Grow();
 
@@ -113,28 +117,34 @@ public:
     void EraseSection(const QString& section);
     void Clear();
 
+    // Keys and values are views into the parsed text or into FOwned, never copies of their own.
     struct Entry {
-        QString Key;
-        QString Value;
+        QStringView Key;
+        QStringView Value;
     };
     struct Section {
         QString Name;
         std::vector<Entry> Entries;
         TbsNameIndex KeyIndex;
 
-        // The value of the first entry named key, or nullptr.
-        const QString* Find(QStringView key) const;
+        // The value of the first entry named key, or nullptr; hash is TbsNameIndex::Hash(key).
+        const QStringView* Find(QStringView key, quint32 hash) const;
+        const QStringView* Find(QStringView key) const { return Find(key, TbsNameIndex::Hash(key)); }
         // Appends an entry; the first entry of a name stays the one found.
-        void Append(QString key, QString value);
+        void Append(QStringView key, QStringView value);
     };
     // For readers that take many keys of one section: the section is found once, each key in it.
     // Both pointers stay valid until the text changes; nullptr means absent.
     const Section* FindSection(QStringView name) const;
-    static const QString* FindValue(const Section* section, QStringView key)
+    static const QStringView* FindValue(const Section* section, QStringView key)
     {
         return section ? section->Find(key) : nullptr;
     }
-    const QString* FindValue(QStringView section, QStringView key) const
+    static const QStringView* FindValue(const Section* section, QStringView key, quint32 keyHash)
+    {
+        return section ? section->Find(key, keyHash) : nullptr;
+    }
+    const QStringView* FindValue(QStringView section, QStringView key) const
     {
         return FindValue(FindSection(section), key);
     }
@@ -143,6 +153,11 @@ private:
     Section& SectionForWriting(const QString& name);
     void RebuildSectionIndex();
 
+    // A string kept for the views of written entries; its characters never move.
+    QStringView Own(const QString& text);
+
+    QString FText;              // the parsed text, which the parsed entries view
+    std::deque<QString> FOwned; // written keys and values
     std::vector<Section> FSections;
     TbsNameIndex FSectionIndex;
 };
