@@ -1,6 +1,8 @@
 // The skin repository: loading, clearing, lookups, properties and the change messages.
 #include "bsSkinData.h"
 
+#include "bsSkinFolder.h"
+
 #include "bsStreamIO.h"
 #include "platform/ApplicationWindows.h"
 #include "platform/SkinMessage.h"
@@ -176,6 +178,9 @@ void TbsSkinData::LoadFromFile(const QString& FileName)
     const TbsIniText ini(TbsIniText::DecodeText(ReadFolderDescription(FileName)));
     if (!MissingSkinSection(ini).isEmpty())
         return;
+    // Picture names that lead out of the folder are refused before the old skin is given up, as
+    // packing the folder refuses them.
+    ReadSkinFolderNames(ini);
     BeginLoad();
     LoadOrStayCleared([&] {
         ReadNames(ini);

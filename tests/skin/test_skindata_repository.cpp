@@ -332,6 +332,28 @@ TEST(SkinRepository, AFolderWithoutARequiredSectionIsNotLoaded)
     EXPECT_EQ(sd.CtrlList.size(), 29u);
 }
 
+TEST(SkinRepository, AFolderWhosePicturesLieOutsideItIsRefusedAndTheOldSkinStays)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("skin");
+    const QString ini = dir.filePath("skin/skin.ini");
+    const QByteArray original = ReadWholeFile(TestSkinIni());
+    for (const char* name : {"../window.bmp", "/tmp/window.bmp"}) {
+        SCOPED_TRACE(name);
+        QByteArray text = original;
+        text.replace("picture=window.bmp", QByteArray("picture=") + name);
+        ASSERT_NE(text, original);
+        QFile::remove(ini);
+        WriteWholeFile(ini, text);
+        QFile::copy(QFileInfo(TestSkinIni()).dir().filePath("window.bmp"), dir.filePath("window.bmp"));
+        TbsSkinData sd;
+        sd.LoadFromFile(TestSkinIni());
+        EXPECT_THROW(sd.LoadFromFile(ini), Exception);
+        EXPECT_FALSE(sd.Empty());
+        EXPECT_EQ(sd.CtrlList.size(), 29u);
+    }
+}
+
 TEST(SkinRepository, AHugeListCountReadsOnlyTheEntriesThatCanExist)
 {
     const TbsSkinPackage parts = ReadSkinPackage(TestStoredSkin()->DeCompressed());
