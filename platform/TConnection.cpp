@@ -92,7 +92,10 @@ void TConnection::Open()
     const QString path = DatabasePath();
     if (path.isEmpty())
         throw EDatabaseError(QStringLiteral("The connection string names no Data Source."));
-    if (!QFileInfo(path).isFile())
+    const QFileInfo file(path);
+    if (file.isDir())
+        throw EDatabaseError(QStringLiteral("'%1' is a folder, not a database file.").arg(path));
+    if (!file.isFile())
         throw EDatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
 
     // mode=rw opens read-write and never creates, even if the file vanishes after the check.

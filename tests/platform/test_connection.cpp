@@ -63,6 +63,21 @@ TEST(Connection, AFileThatIsNoDatabaseIsRefused)
     EXPECT_FALSE(connection.Connected());
 }
 
+TEST(Connection, AFolderInPlaceOfTheFileIsSaidToBeOne)
+{
+    TempWorkDir dir;
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("db.mdb")));
+    TConnection connection;
+    connection.ConnectionString = JetConnectionString;
+    try {
+        connection.Open();
+        ADD_FAILURE() << "no error";
+    } catch (const EDatabaseError& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("is a folder"))) << e.what();
+    }
+    EXPECT_FALSE(connection.Connected());
+}
+
 TEST(Connection, DataSourceIsResolvedAgainstTheWorkingDirectoryWhenOpening)
 {
     TempWorkDir dir;
