@@ -11,7 +11,7 @@
 
 TbsSkinButton::TbsSkinButton(QWidget* parent) : TbsButtonControl(parent)
 {
-    FSkinDataName = QStringLiteral("button");
+    FLink.SetSkinDataName(QStringLiteral("button"));
     resize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
 }

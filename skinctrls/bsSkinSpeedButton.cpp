@@ -9,7 +9,7 @@
 
 TbsSkinSpeedButton::TbsSkinSpeedButton(QWidget* parent) : TbsButtonControl(parent)
 {
-    FSkinDataName = QStringLiteral("toolbutton");
+    FLink.SetSkinDataName(QStringLiteral("toolbutton"));
     FContent.ImageIndex = 0;
     resize(25, 25);
 }
