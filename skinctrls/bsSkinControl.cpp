@@ -131,8 +131,14 @@ void TbsSkinControl::DrawParentBackground(QImage& B) const
 }
 
 TbsSkinCustomControl::TbsSkinCustomControl(QWidget* parent)
-    : TbsSkinControl(parent), FDefaultFont(DefaultControlFont())
+    : TbsSkinControl(parent), FDefaultFont(DefaultControlFont()), FDefaultFontColor(SysWindowText())
 {
+}
+
+void TbsSkinCustomControl::SetDefaultFontColor(const QColor& value)
+{
+    FDefaultFontColor = value;
+    update();
 }
 
 void TbsSkinCustomControl::SetDefaultFont(const QFont& font)

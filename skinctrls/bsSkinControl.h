@@ -71,6 +71,9 @@ public:
 
     QFont DefaultFont() const { return FDefaultFont; }
     void SetDefaultFont(const QFont& font);
+    // The colour of the default font (a Qt font has none of its own).
+    QColor DefaultFontColor() const { return FDefaultFontColor; }
+    void SetDefaultFontColor(const QColor& value);
     bool UseSkinFont() const { return FUseSkinFont; }
     void SetUseSkinFont(bool value);
     int DefaultWidth() const { return FDefaultWidth; }
@@ -115,6 +118,7 @@ protected:
     bool DrawSkinPart(QImage& B, const TRect& ALook) const;
 
     QFont FDefaultFont;
+    QColor FDefaultFontColor;
     bool FUseSkinFont = true;
     int FDefaultWidth = 0;
     int FDefaultHeight = 0;
