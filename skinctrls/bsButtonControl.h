@@ -319,30 +319,43 @@ protected:
     // The picture of one state at the control's size, with its glyph and caption.
     QImage DrawButtonImage(const TRect& look, bool hot, bool down)
     {
-        QImage B(this->size(), QImage::Format_ARGB32_Premultiplied);
-        B.fill(Qt::transparent);
+        QImage B;
         QRect textRect = this->FNew.ClRect;
         if (!FUseSkinSize && this->FResizeMode != 1) {
+            B = TransparentImage();
             textRect = StretchedLook(B, look);
         } else if (ShowsParentBackground(hot, down)) {
+            B = TransparentImage();
             this->DrawParentBackground(B);
-        } else {
-            this->DrawSkinPart(B, look);
-            if (B.size() != this->size()) {
-                QImage sized(this->size(), QImage::Format_ARGB32_Premultiplied);
-                sized.fill(Qt::transparent);
-                QPainter(&sized).drawImage(0, 0, B);
-                B = sized;
-            }
+        } else if (!this->DrawSkinPart(B, look) || B.size() != this->size()) {
+            // A part of another size (a fixed size the control refused) is drawn at the top-left.
+            const QImage part = B;
+            B = TransparentImage();
+            QPainter(&B).drawImage(0, 0, part);
         }
         if (B.format() != QImage::Format_ARGB32_Premultiplied)
             B = B.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // A state picture without caption, glyph or focus rectangle stays shared with the cache.
+        if (!HasContent())
+            return B;
         QPainter painter(&B);
         painter.setFont(SkinCaptionFont());
         painter.setPen(SkinCaptionColor(hot, down));
         DrawFocus(painter, textRect);
         DrawContent(painter, textRect, hot, down);
         return B;
+    }
+    QImage TransparentImage() const
+    {
+        QImage B(this->size(), QImage::Format_ARGB32_Premultiplied);
+        B.fill(Qt::transparent);
+        return B;
+    }
+    // Whether anything is drawn over the state picture.
+    virtual bool HasContent() const
+    {
+        return OnPaint || !FContent.Caption.isEmpty() || !FContent.Glyph.isNull() ||
+               FContent.Images != nullptr;
     }
     // OnPaint, then the glyph and caption.
     void DrawContent(QPainter& painter, const QRect& textRect, bool hot, bool down)

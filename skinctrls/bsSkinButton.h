@@ -56,6 +56,10 @@ protected:
     void DrawSkinImage(QImage& B) override;
     void DrawFocus(QPainter& painter, const QRect& textRect) override;
     bool ShowsParentBackground(bool hot, bool down) const override { return FTransparent && !hot && !down; }
+    bool HasContent() const override
+    {
+        return TbsButtonControl::HasContent() || (FSkin.ShowFocus && Focused());
+    }
     bool MorphTarget() const override { return FMouseIn || Focused(); }
     bool PointerRefreshes() const override { return FGroupIndex != 0 ? !FDown : (FDown || !Focused()); }
     bool KeepsHotOnLeave() const override { return FDefault && FCanFocused && FActive && !hasFocus(); }

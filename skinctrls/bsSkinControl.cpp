@@ -172,6 +172,7 @@ void TbsSkinCustomControl::SetDefaultHeight(int value)
 void TbsSkinCustomControl::GetSkinData()
 {
     TbsSkinControl::GetSkinData();
+    FPartCache.clear();
     const auto* record = FLink.Typed<TbsDataSkinCustomControl>();
     if (!record) {
         FResizeMode = 0;
@@ -279,7 +280,24 @@ void TbsSkinCustomControl::UpdateSkinRegion()
 
 bool TbsSkinCustomControl::DrawSkinPart(QImage& B, const TRect& ALook) const
 {
-    return FLink.PaintPart(ALook, B, width(), height(), true);
+    const auto* record = FLink.Typed<TbsDataSkinCustomControl>();
+    if (!record)
+        return false;
+    const qint64 pictureKey = FLink.Picture(record->PictureIndex).cacheKey();
+    for (const TbsPartCacheEntry& entry : FPartCache)
+        if (entry.Look == ALook && entry.Size == size() && entry.PictureKey == pictureKey) {
+            B = entry.Image;
+            return true;
+        }
+    QImage part;
+    if (!FLink.PaintPart(ALook, part, width(), height(), true))
+        return false;
+    B = part.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // A handful of states at one size; anything beyond that is a skin or size change in progress.
+    if (FPartCache.size() >= 8)
+        FPartCache.clear();
+    FPartCache.push_back({ALook, size(), pictureKey, B});
+    return true;
 }
 
 void TbsSkinCustomControl::DrawSkinImage(QImage& B)

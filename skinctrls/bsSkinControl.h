@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class TbsSkinData;
 
@@ -133,6 +134,15 @@ protected:
     TbsStretchType StretchType = bsstFull;
 
 private:
+    // State pictures painted at the control's size, kept until the skin or the size changes:
+    // repainting a button reuses them instead of cutting the picture again.
+    struct TbsPartCacheEntry {
+        TRect Look;
+        QSize Size;
+        qint64 PictureKey = 0;
+        QImage Image;
+    };
+    mutable std::vector<TbsPartCacheEntry> FPartCache;
     bool FInSetBounds = false;
 };
 

@@ -79,7 +79,7 @@ TEST(SkinControlBase, WithoutARepositoryKeepsItsSizeAndTakesTheDefaultWidth)
     EXPECT_EQ(control.size(), QSize(33, 44));
     control.SetDefaultWidth(80);
     EXPECT_EQ(control.width(), 80);
-    EXPECT_EQ(control.PaintedImage().pixelColor(5, 5), SysBtnFace());
+    EXPECT_EQ(control.PaintedImage().pixel(5, 5), SysBtnFace().rgb());
 }
 
 TEST(SkinControlBase, NoPictureOrAnIndexPastThePicturesPaintsNothing)

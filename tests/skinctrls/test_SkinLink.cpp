@@ -148,7 +148,7 @@ TEST(SkinChangeRelay, EmptiedOrDestroyedRepositoryLeavesTheDefaultLook)
     EXPECT_EQ(control->SkinIndex(), -1);
     EXPECT_EQ(control->SkinData(), nullptr);
     const QImage painted = control->PaintedImage();
-    EXPECT_EQ(painted.pixelColor(3, 3), SysBtnFace());
+    EXPECT_EQ(painted.pixel(3, 3), SysBtnFace().rgb());
 }
 
 TEST(SkinChangeRelay, PopupMenusForgetADestroyedRepository)
