@@ -116,8 +116,9 @@ void TbsSkinControl::DrawParentBackground(QImage& B) const
         return;
     QPainter painter(&B);
     const QRect bounds = geometry();
-    // The parent's own background and painting, without its children (this control among them).
-    parent->render(&painter, -bounds.topLeft(), QRegion(bounds), QWidget::DrawWindowBackground);
+    // The parent's own background and painting under the control (the region's corner lands at the
+    // image's origin), without its children, this control among them.
+    parent->render(&painter, QPoint(0, 0), QRegion(bounds), QWidget::DrawWindowBackground);
     // Then the siblings below this control that overlap it.
     for (QObject* child : parent->children()) {
         if (child == this)

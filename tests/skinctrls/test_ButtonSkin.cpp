@@ -308,3 +308,27 @@ TEST(DefaultButton, LooksHotWhileAnEditHasTheFocusAndTakesEnter)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TransparentButton, ShowsItsParentsBackgroundUntilHot)
+{
+    ButtonSkin skin;
+    QWidget window;
+    window.setAutoFillBackground(true);
+    QPalette palette = window.palette();
+    const QColor behind(12, 34, 56);
+    palette.setColor(QPalette::Window, behind);
+    window.setPalette(palette);
+    TbsSkinButton button(&window);
+    button.move(20, 20);
+    button.SetSkinData(&skin.Data);
+    button.SetTransparent(true);
+    button.SetCanFocused(false);
+    ShowActive(window);
+    EXPECT_EQ(Centre(button), behind);
+    SendEnter(&button);
+    EXPECT_EQ(Centre(button), Hot);
+}
+
+} // namespace
