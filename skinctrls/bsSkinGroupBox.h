@@ -1,11 +1,13 @@
-// The skinned group box: a panel that always shows its caption bar.
+// The skinned group box: a panel that always shows its caption, centred on its top border.
 #pragma once
 
 #include "bsSkinPanel.h"
 
-class TbsSkinGroupBox : public TbsSkinPanel
-{
+class TbsSkinGroupBox : public TbsSkinPanel {
     Q_OBJECT
-  public:
+public:
     explicit TbsSkinGroupBox(QWidget* parent = nullptr);
+
+protected:
+    Qt::Alignment SkinCaptionAlignment() const override { return Qt::AlignHCenter; }
 };

@@ -1,6 +1,7 @@
 // Skinned static text: font choice, auto-size, ellipsis and the embossed disabled text.
 #include "bsSkinStdLabel.h"
 
+#include "bsColors.h"
 #include "bsDefaultLook.h"
 
 #include <QEvent>
@@ -9,7 +10,7 @@
 TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent)
     : TbsGraphicSkinControl(parent), FColor(SysBtnFace()), FDefaultFont(DefaultControlFont())
 {
-    FSkinDataName = QStringLiteral("stdlabel");
+    FLink.SetSkinDataName(QStringLiteral("stdlabel"));
     AdjustBounds();
 }
 
@@ -75,7 +76,19 @@ void TbsSkinStdLabel::SetUseSkinFont(bool value)
 
 QFont TbsSkinStdLabel::DrawFont() const
 {
-    return FUseSkinFont ? FDefaultFont : font();
+    if (!FUseSkinFont)
+        return font();
+    return SkinIndex() == -1 ? FDefaultFont : FSkinFont;
+}
+
+void TbsSkinStdLabel::GetSkinData()
+{
+    TbsGraphicSkinControl::GetSkinData();
+    // A record of another class leaves the font copies as they were.
+    if (const auto* record = FLink.Typed<TbsDataSkinStdLabelControl>()) {
+        FSkinFont = RecordFont(*record);
+        FSkinFontColor = record->FontColor;
+    }
 }
 
 void TbsSkinStdLabel::ChangeSkinData()
@@ -105,25 +118,47 @@ void TbsSkinStdLabel::AdjustBounds()
     resize(measured.width(), measured.height());
 }
 
+QColor TbsSkinStdLabel::TextColor() const
+{
+    if (SkinIndex() != -1 && FUseSkinColor)
+        return ColorToQColor(FSkinFontColor);
+    return SysWindowText();
+}
+
+// The text in R: plain when enabled, embossed (a highlight copy one pixel right and down under the
+// shadow-coloured text) when disabled, in the skin's colours in the skin look.
+void TbsSkinStdLabel::DrawLabelText(QPainter& painter, const QRect& R, const QString& caption) const
+{
+    painter.setFont(DrawFont());
+    QString text = caption;
+    if (FEllipsType != bsetNone && !FWordWrap)
+        text = painter.fontMetrics().elidedText(
+            text, FEllipsType == bsetEndEllips ? Qt::ElideRight : Qt::ElideMiddle, R.width());
+    const TbsSkinColors* colours = SkinIndex() == -1 ? nullptr : FLink.Colors();
+    if (isEnabled()) {
+        painter.setPen(TextColor());
+        painter.drawText(R, TextFlags(), text);
+    } else {
+        painter.setPen(colours ? ColorToQColor(colours->FcBtnHighLight) : SysBtnHighlight());
+        painter.drawText(R.translated(1, 1), TextFlags(), text);
+        painter.setPen(colours ? ColorToQColor(colours->FcBtnShadow) : SysBtnShadow());
+        painter.drawText(R, TextFlags(), text);
+    }
+}
+
 void TbsSkinStdLabel::DrawDefaultImage(QImage& B)
 {
     QPainter painter(&B);
     if (!FTransparent)
         painter.fillRect(B.rect(), FColor);
-    painter.setFont(DrawFont());
-    QString text = FCaption;
-    if (FEllipsType != bsetNone && !FWordWrap)
-        text = painter.fontMetrics().elidedText(
-            text, FEllipsType == bsetEndEllips ? Qt::ElideRight : Qt::ElideMiddle, B.width());
-    if (isEnabled()) {
-        painter.setPen(SysWindowText());
-        painter.drawText(B.rect(), TextFlags(), text);
-    } else {
-        painter.setPen(SysBtnHighlight());
-        painter.drawText(B.rect().translated(1, 1), TextFlags(), text);
-        painter.setPen(SysBtnShadow());
-        painter.drawText(B.rect(), TextFlags(), text);
-    }
+    DrawLabelText(painter, B.rect(), FCaption);
+}
+
+void TbsSkinStdLabel::PaintSkinTo(QPainter& C, int X, int Y, const QString& AText)
+{
+    if (!FTransparent)
+        C.fillRect(QRect(QPoint(X, Y), size()), FColor);
+    DrawLabelText(C, QRect(QPoint(X, Y), size()), AText);
 }
 
 void TbsSkinStdLabel::changeEvent(QEvent* event)

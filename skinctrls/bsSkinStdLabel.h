@@ -36,17 +36,24 @@ public:
     bool UseSkinColor() const { return FUseSkinColor; }
     void SetUseSkinColor(bool value) { FUseSkinColor = value; }
 
-    // The font the text is drawn with now.
+    // The font the text is drawn with now: the skin font in the skin look with UseSkinFont, the
+    // default font without a skin object with UseSkinFont, else the label's own font.
     QFont DrawFont() const;
 
+    void GetSkinData() override;
     void ChangeSkinData() override;
+    // Draws AText as the label would onto C at (X, Y).
+    void PaintSkinTo(QPainter& C, int X, int Y, const QString& AText);
 
 protected:
+    void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
     void DrawDefaultImage(QImage& B) override;
     void changeEvent(QEvent* event) override;
 
 private:
     int TextFlags() const;
+    void DrawLabelText(QPainter& painter, const QRect& R, const QString& text) const;
+    QColor TextColor() const;
     void AdjustBounds();
 
     QString FCaption;
@@ -59,4 +66,7 @@ private:
     QFont FDefaultFont;
     bool FUseSkinFont = true;
     bool FUseSkinColor = true;
+    // Copies of the skin object's font while it is found.
+    QFont FSkinFont;
+    TColor FSkinFontColor = 0;
 };

@@ -6,12 +6,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
-class PageControlTest : public ::testing::Test
-{
-  protected:
+class PageControlTest : public ::testing::Test {
+protected:
     PageControlTest()
     {
         pages.resize(624, 298);
