@@ -14,7 +14,7 @@
 TbsSkinCustomComboBox::TbsSkinCustomComboBox(QWidget* parent)
     : TbsSkinCustomControl(parent), FListBox(new QListWidget(this))
 {
-    FSkinDataName = QStringLiteral("combobox");
+    FLink.SetSkinDataName(QStringLiteral("combobox"));
     setFocusPolicy(Qt::StrongFocus);
     resize(120, 20);
     FListBox->setWindowFlags(Qt::Popup);

@@ -52,6 +52,8 @@ protected:
     virtual void DoChange() {}
 
     void DrawDefaultImage(QImage& B) override;
+    // Its skin look is not drawn yet: the default look stands in for it.
+    void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

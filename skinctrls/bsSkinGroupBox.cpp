@@ -3,6 +3,6 @@
 
 TbsSkinGroupBox::TbsSkinGroupBox(QWidget* parent) : TbsSkinPanel(parent)
 {
-    FSkinDataName = QStringLiteral("groupbox");
+    FLink.SetSkinDataName(QStringLiteral("groupbox"));
     SetCaptionMode(true);
 }

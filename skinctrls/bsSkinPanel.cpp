@@ -8,7 +8,7 @@
 
 TbsSkinPanel::TbsSkinPanel(QWidget* parent) : TbsSkinCustomControl(parent)
 {
-    FSkinDataName = QStringLiteral("panel");
+    FLink.SetSkinDataName(QStringLiteral("panel"));
     resize(150, 150);
 }
 

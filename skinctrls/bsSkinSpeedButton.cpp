@@ -1,23 +1,25 @@
-// Skinned speed button: pointer tracking, groups, default look.
+// Skinned speed button: which state picture it shows, flat and transparent faces, default look.
 #include "bsSkinSpeedButton.h"
 
-#include "TApplication.h"
+#include "bsColors.h"
 #include "bsDefaultLook.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 TbsSkinSpeedButton::TbsSkinSpeedButton(QWidget* parent) : TbsButtonControl(parent)
 {
-    FSkinDataName = QStringLiteral("toolbutton");
+    FLink.SetSkinDataName(QStringLiteral("toolbutton"));
     FContent.ImageIndex = 0;
-    resize(25, 25);
+    QWidget::resize(25, 25);
 }
 
 void TbsSkinSpeedButton::SetShowCaption(bool value)
 {
     FShowCaption = value;
-    update();
+    if (FWidthWithCaption > 0 && FWidthWithoutCaption > 0)
+        resize(value ? FWidthWithCaption : FWidthWithoutCaption, height());
+    else
+        update();
 }
 
 void TbsSkinSpeedButton::SetFlat(bool value)
@@ -32,84 +34,69 @@ void TbsSkinSpeedButton::SetTransparent(bool value)
     update();
 }
 
-void TbsSkinSpeedButton::SetDown(bool value)
+void TbsSkinSpeedButton::MouseEnter()
 {
-    if (FState.Down == value)
-        return;
-    FState.Down = value;
-    if (value && FGroupIndex > 0 && !FAllowAllUp)
-        ReleaseOthersInGroup();
-    update();
+    if (isEnabled())
+        TbsButtonControl::MouseEnter();
 }
 
-void TbsSkinSpeedButton::ReleaseOthersInGroup()
+TbsGlyphAndCaption TbsSkinSpeedButton::ShownContent(bool hot, bool down) const
 {
-    if (!parentWidget())
+    TbsGlyphAndCaption content = Content(hot, down);
+    if (!FShowCaption)
+        content.Caption.clear();
+    return content;
+}
+
+void TbsSkinSpeedButton::DrawSkinImage(QImage& B)
+{
+    if (CanMorph() && FMorphKf > 0 && FMorphKf < 1) {
+        B = MorphedImage(DrawButtonImage(NormalRect(), false, false),
+                         DrawButtonImage(ActiveRect(), true, false), FSkin.MorphKind, FMorphKf);
         return;
-    for (auto* other : parentWidget()->findChildren<TbsSkinSpeedButton*>(Qt::FindDirectChildrenOnly))
-        if (other != this && other->FGroupIndex == FGroupIndex)
-            other->SetDown(false);
+    }
+    if (FDown && (FGroupIndex != 0 || FMouseIn))
+        B = DrawButtonImage(FSkin.DownSkinRect, true, true);
+    else if (FMouseIn || (CanMorph() && FMorphKf >= 1))
+        B = DrawButtonImage(ActiveRect(), true, false);
+    else if (FTransparent)
+        DrawTransparentContent(B);
+    else if (isEnabled() || FSkin.DisabledSkinRect.IsEmpty())
+        B = DrawButtonImage(NormalRect(), false, false);
+    else
+        B = DrawButtonImage(FSkin.DisabledSkinRect, false, false);
+}
+
+// A transparent button away from the pointer: only its glyph and caption over the parent.
+void TbsSkinSpeedButton::DrawTransparentContent(QImage& B)
+{
+    QPainter painter(&B);
+    QFont font = FUseSkinFont ? SkinCaptionFont() : FDefaultFont;
+    painter.setFont(font);
+    const TbsSkinColors* colours = FLink.Colors();
+    QColor colour = FDefaultFontColor;
+    if (colours && !isEnabled())
+        colour = ColorToQColor(colours->FcBtnShadow);
+    else if (colours && FUseSkinFontColor)
+        colour = ColorToQColor(colours->FcBtnText);
+    painter.setPen(colour);
+    DrawContent(painter, FNew.ClRect, false, false);
 }
 
 void TbsSkinSpeedButton::DrawDefaultImage(QImage& B)
 {
     QPainter painter(&B);
     const bool pressed = Pressed();
-    if (pressed || FState.MouseIn) {
+    if (pressed || FMouseIn) {
         DrawDefaultButtonFace(painter, B.rect(), pressed, true);
     } else if (!FFlat) {
-        QColor face = SysBtnFace();
-        QColor frame(face.red() - face.red() * 15 / 100, face.green() - face.green() * 15 / 100,
-                     face.blue() - face.blue() * 15 / 100);
-        painter.fillRect(B.rect(), face);
+        const QColor frame = ColorToQColor(DarkerColor(clBtnFace, 15));
+        painter.fillRect(B.rect(), SysBtnFace());
         DrawFrame(painter, B.rect(), frame);
     } else if (!FTransparent) {
         painter.fillRect(B.rect(), SysBtnFace());
     }
     painter.setFont(FDefaultFont);
     painter.setPen(isEnabled() ? SysBtnText() : SysBtnShadow());
-    TbsGlyphAndCaption content = Content(pressed);
-    if (!FShowCaption)
-        content.Caption.clear();
-    DrawButtonContent(painter, B.rect(), content);
-}
-
-void TbsSkinSpeedButton::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    if (FGroupIndex == 0) {
-        FState.Press();
-        update();
-        return;
-    }
-    // A group button goes down and clicks on the press; pressing it while down only prepares
-    // releasing it, which AllowAllUp permits.
-    FState.MouseDown = true;
-    FAllowAllUpCheck = FState.Down;
-    if (!FState.Down) {
-        FState.MouseIn = true;
-        SetDown(true);
-        ButtonClick();
-    }
-}
-
-void TbsSkinSpeedButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !FState.MouseDown)
-        return;
-    const bool inside = rect().contains(event->position().toPoint());
-    if (FGroupIndex == 0) {
-        const bool click = FState.Release(inside);
-        update();
-        if (click)
-            ButtonClick();
-        return;
-    }
-    FState.MouseDown = false;
-    if (FAllowAllUpCheck && FAllowAllUp && inside) {
-        SetDown(false);
-        ButtonClick();
-    }
-    FAllowAllUpCheck = false;
+    DrawContent(painter, B.rect(), FMouseIn, pressed);
 }

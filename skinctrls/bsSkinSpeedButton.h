@@ -12,6 +12,9 @@ public:
 
     bool ShowCaption() const { return FShowCaption; }
     void SetShowCaption(bool value);
+    // When both are set, switching ShowCaption switches between them instead of repainting.
+    void SetWidthWithCaption(int value) { FWidthWithCaption = value; }
+    void SetWidthWithoutCaption(int value) { FWidthWithoutCaption = value; }
 
     // A flat button shows no face until the pointer is over it; setting Flat sets Transparent too.
     bool Flat() const { return FFlat; }
@@ -19,27 +22,25 @@ public:
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
 
-    // Buttons of one parent with the same GroupIndex > 0 keep at most one of them down.
-    int GroupIndex() const { return FGroupIndex; }
-    void SetGroupIndex(int value) { FGroupIndex = value; }
-    bool AllowAllUp() const { return FAllowAllUp; }
-    void SetAllowAllUp(bool value) { FAllowAllUp = value; }
-    bool Down() const { return FState.Down; }
-    void SetDown(bool value);
-
 protected:
     void DrawDefaultImage(QImage& B) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void DrawSkinImage(QImage& B) override;
+    bool CanMorph() const override { return !FTransparent && TbsButtonControl::CanMorph(); }
+    bool FadesOnRefresh() const override
+    {
+        return !FTransparent && !FFlat && TbsButtonControl::FadesOnRefresh();
+    }
+    bool CanAnimate() const override { return !FFlat && TbsButtonControl::CanAnimate(); }
+    TbsGlyphAndCaption ShownContent(bool hot, bool down) const override;
+    void MouseEnter() override;
 
 private:
-    bool Pressed() const { return FState.Down && (FGroupIndex != 0 || FState.MouseIn); }
-    void ReleaseOthersInGroup();
+    bool Pressed() const { return FDown && (FGroupIndex != 0 || FMouseIn); }
+    void DrawTransparentContent(QImage& B);
 
     bool FShowCaption = true;
+    int FWidthWithCaption = 0;
+    int FWidthWithoutCaption = 0;
     bool FFlat = false;
     bool FTransparent = false;
-    int FGroupIndex = 0;
-    bool FAllowAllUp = false;
-    bool FAllowAllUpCheck = false;
 };

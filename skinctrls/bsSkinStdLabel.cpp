@@ -9,7 +9,7 @@
 TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent)
     : TbsGraphicSkinControl(parent), FColor(SysBtnFace()), FDefaultFont(DefaultControlFont())
 {
-    FSkinDataName = QStringLiteral("stdlabel");
+    FLink.SetSkinDataName(QStringLiteral("stdlabel"));
     AdjustBounds();
 }
 

@@ -115,7 +115,7 @@ void TbsSkinTabBar::paintEvent(QPaintEvent*)
 TbsSkinPageControl::TbsSkinPageControl(QWidget* parent)
     : TbsSkinCustomControl(parent), FTabBar(new TbsSkinTabBar(this))
 {
-    FSkinDataName = QStringLiteral("tab");
+    FLink.SetSkinDataName(QStringLiteral("tab"));
     setFont(FDefaultFont);
     FTabBar->setFont(FDefaultFont);
     connect(FTabBar, &QTabBar::currentChanged, this, [this](int index) { TabChanged(index); });

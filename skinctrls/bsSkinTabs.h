@@ -108,6 +108,8 @@ class TbsSkinPageControl : public TbsSkinCustomControl
 
   protected:
     void DrawDefaultImage(QImage& B) override;
+    // Its skin look is not drawn yet: the default look stands in for it.
+    void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
     void resizeEvent(QResizeEvent* event) override;
     void DefaultFontChanged() override;
 

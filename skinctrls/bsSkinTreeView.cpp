@@ -5,7 +5,6 @@
 #include "TImageList.h"
 #include "TPopupMenu.h"
 #include "bsDefaultLook.h"
-#include "bsSkinControl.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -112,7 +111,7 @@ void TTreeNodes::EndUpdate()
 }
 
 TbsSkinCustomTreeView::TbsSkinCustomTreeView(QWidget* parent)
-    : QTreeWidget(parent), FItems(this), FSkinDataName(QStringLiteral("treeview")),
+    : QTreeWidget(parent), FItems(this), FLink(QStringLiteral("treeview")),
       FItemSkinDataName(QStringLiteral("listbox")), FCheckSkinDataName(QStringLiteral("checkbox")),
       FDefaultFont(DefaultControlFont()), FDefaultColor(SysWindow())
 {
@@ -182,21 +181,27 @@ void TbsSkinCustomTreeView::SetShowButtons(bool value)
 
 void TbsSkinCustomTreeView::SetSkinData(TbsSkinData* value)
 {
-    FSD = value;
+    FLink.SetSkinData(value);
+    ChangeSkinData();
+}
+
+void TbsSkinCustomTreeView::SetSkinDataName(const QString& value)
+{
+    FLink.SetSkinDataName(value);
     ChangeSkinData();
 }
 
 void TbsSkinCustomTreeView::SetDefaultFont(const QFont& font)
 {
     FDefaultFont = font;
-    if (FIndex == -1)
+    if (SkinIndex() == -1)
         setFont(FDefaultFont);
 }
 
 void TbsSkinCustomTreeView::SetDefaultColor(const QColor& color)
 {
     FDefaultColor = color;
-    if (FIndex == -1)
+    if (SkinIndex() == -1)
         ApplyColours();
 }
 
@@ -227,7 +232,7 @@ void TbsSkinCustomTreeView::SetButtonNoExpandImageIndex(int index)
 
 void TbsSkinCustomTreeView::GetSkinData()
 {
-    FIndex = FindSkinControlIndex(FSD, FSkinDataName);
+    FLink.Lookup();
 }
 
 void TbsSkinCustomTreeView::ChangeSkinData()

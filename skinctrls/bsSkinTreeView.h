@@ -2,6 +2,8 @@
 // node list through which programs fill it.
 #pragma once
 
+#include "bsSkinLink.h"
+
 #include <QFont>
 #include <QTreeWidget>
 #include <any>
@@ -59,7 +61,8 @@ private:
 // Without a repository (or without its "treeview" object) the tree shows the default look: the
 // window colour, DefaultFont, grey dotted lines and square expand buttons. It has no native scroll
 // bars; it scrolls with the keyboard and the wheel.
-class TbsSkinCustomTreeView : public QTreeWidget {
+class TbsSkinCustomTreeView : public QTreeWidget, public TbsSkinSurface
+{
     Q_OBJECT
 public:
     explicit TbsSkinCustomTreeView(QWidget* parent = nullptr);
@@ -92,15 +95,16 @@ public:
     bool RightClickSelect() const { return FRightClickSelect; }
     void SetRightClickSelect(bool value) { FRightClickSelect = value; }
 
-    TbsSkinData* SkinData() const { return FSD; }
+    TbsSkinData* SkinData() const { return FLink.SkinData(); }
     void SetSkinData(TbsSkinData* value);
-    QString SkinDataName() const { return FSkinDataName; }
-    void SetSkinDataName(const QString& value) { FSkinDataName = value; }
+    QString SkinDataName() const { return FLink.SkinDataName(); }
+    void SetSkinDataName(const QString& value);
     QString ItemSkinDataName() const { return FItemSkinDataName; }
     void SetItemSkinDataName(const QString& value) { FItemSkinDataName = value; }
     QString CheckSkinDataName() const { return FCheckSkinDataName; }
     void SetCheckSkinDataName(const QString& value) { FCheckSkinDataName = value; }
-    int SkinIndex() const { return FIndex; }
+    int SkinIndex() const { return FLink.Index(); }
+    TbsSkinLink& SkinLink() override { return FLink; }
     bool DrawSkin() const { return FDrawSkin; }
     void SetDrawSkin(bool value) { FDrawSkin = value; }
 
@@ -125,7 +129,7 @@ public:
     void SetButtonNoExpandImageIndex(int index);
 
     virtual void GetSkinData();
-    virtual void ChangeSkinData();
+    void ChangeSkinData() override;
 
     // A left click anywhere in the tree, after the click selected the node under the pointer.
     std::function<void()> OnClick;
@@ -147,11 +151,9 @@ private:
     TTreeNodes FItems;
     TPopupMenu* FPopupMenu = nullptr;
     bool FRightClickSelect = false;
-    TbsSkinData* FSD = nullptr;
-    QString FSkinDataName;
+    TbsSkinLink FLink;
     QString FItemSkinDataName;
     QString FCheckSkinDataName;
-    int FIndex = -1;
     bool FDrawSkin = false;
     QFont FDefaultFont;
     bool FUseSkinFont = true;

@@ -27,7 +27,7 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
                 dgConfirmDelete, dgCancelOnExit}),
       FTitleFont(font())
 {
-    FSkinDataName = QStringLiteral("grid");
+    FLink.SetSkinDataName(QStringLiteral("grid"));
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(FView);
     FView->setModel(FModel);

@@ -117,6 +117,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void DrawDefaultImage(QImage& B) override;
+    // Its skin look is not drawn yet: the default look stands in for it.
+    void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
 
 private:
     friend class TbsGridDataLink;

@@ -3,7 +3,7 @@
 
 #include "TApplication.h"
 #include "TImageList.h"
-#include "bsColors.h"
+#include "bsDefaultLook.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,48 +17,6 @@ namespace
 constexpr int SeparatorHeight = 4;
 // Room right of the caption for the short cut and the sub-menu arrow.
 constexpr int RightMargin = 21;
-
-QColor HighlightFill()
-{
-    return QColor(0xC1, 0xD4, 0xF3);
-}
-QColor SysBtnFace()
-{
-    return ColorToQColor(clBtnFace);
-}
-QColor SysBtnShadow()
-{
-    return ColorToQColor(clBtnShadow);
-}
-QColor SysBtnHighlight()
-{
-    return ColorToQColor(clBtnHighlight);
-}
-QColor SysWindow()
-{
-    return ColorToQColor(clWindow);
-}
-QColor SysWindowText()
-{
-    return ColorToQColor(clWindowText);
-}
-
-// A one-pixel frame on the edge of rect.
-void DrawFrame(QPainter& painter, const QRect& rect, const QColor& color)
-{
-    painter.fillRect(rect.left(), rect.top(), rect.width(), 1, color);
-    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, color);
-    painter.fillRect(rect.left(), rect.top(), 1, rect.height(), color);
-    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), color);
-}
-
-// The menus' default font: "Tahoma", 13 pixels, no style.
-QFont DefaultMenuFont()
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    return font;
-}
 
 QString ShortCutText(const TMenuItem* item)
 {
@@ -161,6 +119,8 @@ QPoint TbsSkinPopupWindow::MenuPosition(const QRect& R, const QSize& size, const
 
 void TbsSkinPopupWindow::Show(const QRect& R, TMenuItem* items, int startIndex, bool popupUp)
 {
+    FLink.SetSkinData(ParentMenu->SkinData);
+    FLink.Lookup();
     ImgL = ParentMenu->Images;
     FGlyphWidth = ImgL ? ImgL->Width() + 5 : 19;
     const int itemHeight = ParentMenu->DefaultMenuItemHeight;
@@ -235,6 +195,12 @@ int TbsSkinPopupWindow::NextSelectable(int step) const
             return index;
     }
     return FActiveItem;
+}
+
+void TbsSkinPopupWindow::ChangeSkinData()
+{
+    FLink.Lookup();
+    update();
 }
 
 void TbsSkinPopupWindow::RunItem(int index)
@@ -344,7 +310,7 @@ void TbsSkinPopupWindow::DrawItem(QPainter& painter, const TbsSkinMenuItem& item
         return;
     }
     const bool highlighted = item.Active && menuItem->Enabled;
-    painter.fillRect(0, 0, W, H, highlighted ? HighlightFill() : SysWindow());
+    painter.fillRect(0, 0, W, H, highlighted ? DefaultHotFillColor() : SysWindow());
     const QColor textColor = menuItem->Enabled ? SysWindowText() : SysBtnShadow();
     const int centre = H / 2;
     if (ImgL && ImgL->ValidIndex(menuItem->ImageIndex)) {
@@ -370,7 +336,7 @@ void TbsSkinPopupWindow::DrawItem(QPainter& painter, const TbsSkinMenuItem& item
     painter.restore();
 }
 
-TbsSkinMenu::TbsSkinMenu(QObject* owner) : QObject(owner), DefaultMenuItemFont(DefaultMenuFont()) {}
+TbsSkinMenu::TbsSkinMenu(QObject* owner) : QObject(owner), DefaultMenuItemFont(DefaultControlFont()) {}
 
 TbsSkinMenu::~TbsSkinMenu()
 {

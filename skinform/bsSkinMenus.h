@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TPopupMenu.h"
+#include "bsSkinLink.h"
 
 #include <QFont>
 #include <QPointer>
@@ -25,7 +26,7 @@ struct TbsSkinMenuItem {
 
 // One open level of a menu: a top-most window that never takes the activation, with one row per
 // visible item. A click outside it closes the whole menu.
-class TbsSkinPopupWindow : public QWidget
+class TbsSkinPopupWindow : public QWidget, public TbsSkinSurface
 {
     Q_OBJECT
   public:
@@ -39,6 +40,9 @@ class TbsSkinPopupWindow : public QWidget
     // The item highlighted now, -1 for none.
     int ActiveItem() const { return FActiveItem; }
     int GlyphWidth() const { return FGlyphWidth; }
+
+    TbsSkinLink& SkinLink() override { return FLink; }
+    void ChangeSkinData() override;
 
     // The size and place a menu of these items takes when opened at R in work area A.
     static QSize MenuSize(const std::vector<TbsSkinMenuItem>& items, const QFont& font, int itemHeight,
@@ -62,6 +66,7 @@ class TbsSkinPopupWindow : public QWidget
     void DrawItem(QPainter& painter, const TbsSkinMenuItem& item) const;
 
     TbsSkinMenu* ParentMenu;
+    TbsSkinLink FLink;
     std::vector<TbsSkinMenuItem> ItemList;
     int FActiveItem = -1;
     int FGlyphWidth = 19;
@@ -86,7 +91,8 @@ class TbsSkinMenu : public QObject
     // The open window of a level (0 is the first), or nullptr.
     TbsSkinPopupWindow* PopupWindow(int level) const;
 
-    TbsSkinData* SkinData = nullptr;
+    // Guarded: a destroyed repository leaves the menus in the default look.
+    QPointer<TbsSkinData> SkinData;
     bool UseSkinFont = true;
     bool UseSkinSize = true;
     int DefaultMenuItemHeight = 20;
@@ -118,7 +124,8 @@ class TbsSkinPopupMenu : public TPopupMenu
   public:
     explicit TbsSkinPopupMenu(QObject* owner = nullptr);
 
-    TbsSkinData* SkinData = nullptr;
+    // Guarded: a destroyed repository leaves the menus in the default look.
+    QPointer<TbsSkinData> SkinData;
     std::function<void()> OnMenuClose;
 
     void Popup(int X, int Y) override;
