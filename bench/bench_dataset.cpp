@@ -106,9 +106,8 @@ int main(int argc, char** argv)
                 raw.rows == layer.rows && raw.filled == layer.filled ? "" : "  MISMATCH");
     std::printf("raw engine walk        %8.1f ms\n", rawMs);
     std::printf("layer open             %8.1f ms   (goal: under 1000 ms)\n", openMs);
-    std::printf("layer walk             %8.1f ms   ratio to raw %.2f (goal: at most 2)\n", walkMs,
-                walkMs / rawMs);
-    std::printf("layer open + walk      %8.1f ms   ratio to raw %.2f\n", openMs + walkMs,
+    std::printf("layer walk             %8.1f ms   ratio to raw %.2f\n", walkMs, walkMs / rawMs);
+    std::printf("layer open + walk      %8.1f ms   ratio to raw %.2f (goal: at most 2)\n", openMs + walkMs,
                 (openMs + walkMs) / rawMs);
     return raw.rows == layer.rows && raw.filled == layer.filled ? 0 : 1;
 }

@@ -4,8 +4,7 @@
 #include <QList>
 #include <QStringConverter>
 
-namespace
-{
+namespace {
 
 // One character converted to the code page and back: its byte count and how it then reads.
 struct AnsiChar {
@@ -66,5 +65,42 @@ int AnsiByteCount(const QString& text)
         bytes += ToAnsiAndBack(text.mid(i, length)).Bytes;
         i += length;
     }
+    return bytes;
+}
+
+static bool IsAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+QString AnsiToUnicode(QByteArrayView bytes)
+{
+    if (IsAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QStringDecoder decoder("GBK");
+    if (!decoder.isValid())
+        return QString::fromLocal8Bit(bytes);
+    return decoder.decode(bytes);
+}
+
+std::optional<QByteArray> UnicodeToAnsi(const QString& text)
+{
+    bool ascii = true;
+    for (QChar c : text)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return text.toLatin1();
+    QStringEncoder encoder("GBK");
+    if (!encoder.isValid())
+        return std::nullopt;
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
     return bytes;
 }

@@ -2,12 +2,11 @@
 #include "TQuery.h"
 
 #include "EDatabaseError.h"
+#include "ResultReader.h"
 #include "TDataSource.h"
 #include "TableWriter.h"
 
 #include <QSqlError>
-#include <QSqlField>
-#include <QSqlRecord>
 #include <algorithm>
 #include <span>
 
@@ -102,11 +101,19 @@ void TQuery::Prepare(QSqlQuery& query) const
         throw EDatabaseError::FromEngine(query.lastError());
 }
 
+QVariantList TQuery::BoundValues() const
+{
+    QVariantList values;
+    for (const QString& placeholder : FStatement.Placeholders())
+        values.append(FindParam(placeholder)->Value);
+    return values;
+}
+
 void TQuery::Execute(QSqlQuery& query) const
 {
-    const QStringList& placeholders = FStatement.Placeholders();
-    for (qsizetype i = 0; i < placeholders.size(); ++i)
-        query.bindValue(int(i), FindParam(placeholders[i])->Value);
+    const QVariantList values = BoundValues();
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
     if (!query.exec())
         throw EDatabaseError::FromEngine(query.lastError());
 }
@@ -134,16 +141,11 @@ void TQuery::Open()
 {
     if (Active())
         return;
-    QSqlQuery query(ConnectedDatabase());
-    Prepare(query);
-    Execute(query);
-    if (!query.isSelect())
+    ResultRows result = ReadResult(ConnectedDatabase(), FStatement.EngineText(), BoundValues());
+    if (result.Columns.isEmpty())
         throw EDatabaseError(QStringLiteral("%1: The statement does not return rows").arg(objectName()));
-    ReadFields(query.record());
-    while (query.next()) {
-        for (int i = 0; i < FColumnCount; ++i)
-            FCells.append(query.value(i));
-    }
+    ReadFields(result.Columns);
+    FCells = std::move(result.Cells);
     FCurrent = RecordCount() > 0 ? 0 : -1;
     FBof = true;
     FEof = FCurrent < 0;
@@ -151,14 +153,13 @@ void TQuery::Open()
     Fire(AfterOpen);
 }
 
-void TQuery::ReadFields(const QSqlRecord& record)
+void TQuery::ReadFields(const QList<ResultColumn>& columns)
 {
-    FColumnCount = record.count();
+    FColumnCount = int(columns.size());
     const bool updatable = !FStatement.UpdatableTable().isEmpty();
     for (int i = 0; i < FColumnCount; ++i) {
-        const QSqlField column = record.field(i);
-        const QString name = column.name();
-        const TFieldType type = FieldTypeOf(column.metaType());
+        const QString& name = columns[i].Name;
+        const TFieldType type = FieldTypeOf(columns[i].Type);
         const QString folded = name.toCaseFolded();
         const bool key = updatable && FKeyColumn < 0 && type == ftInteger && folded == u"id";
         if (key)
@@ -379,14 +380,36 @@ void TQuery::Post()
         TableWriter writer = RowWriter();
         const std::span<const QVariant> row(FCells.constData() + qsizetype(FCurrent) * FColumnCount,
                                             FColumnCount);
-        ReplaceCurrentRow(FState == dsInsert ? writer.Insert(changed, row)
-                                             : writer.Update(CurrentValue(FKeyColumn), changed, row));
+        if (FState == dsInsert) {
+            ReplaceCurrentRow(writer.Insert(changed, row));
+        } else {
+            const QVariant key = CurrentValue(FKeyColumn);
+            if (!writer.Update(key, changed, row, FSavedRow))
+                TakeRowChangedElsewhere(writer.ReadRow(key));
+            ReplaceCurrentRow(writer.ReadRow(key));
+        }
     }
+    EndEdit();
+    Fire(AfterPost);
+}
+
+void TQuery::TakeRowChangedElsewhere(const QVariantList& stored)
+{
+    // A row deleted meanwhile has nothing to show instead; it stays as it is being edited.
+    if (!stored.isEmpty()) {
+        ReplaceCurrentRow(stored);
+        EndEdit();
+    }
+    throw EDatabaseError(QStringLiteral("Row cannot be located for updating. Some values may have been "
+                                        "changed since it was last read."));
+}
+
+void TQuery::EndEdit()
+{
     FSavedRow.clear();
     FChanged.clear();
     SetState(dsBrowse);
     DataEvent(TDataEvent::DataSetChange);
-    Fire(AfterPost);
 }
 
 TableWriter TQuery::RowWriter()
@@ -417,10 +440,7 @@ void TQuery::Cancel()
     } else {
         ReplaceCurrentRow(FSavedRow);
     }
-    FSavedRow.clear();
-    FChanged.clear();
-    SetState(dsBrowse);
-    DataEvent(TDataEvent::DataSetChange);
+    EndEdit();
     Fire(AfterCancel);
 }
 
@@ -440,10 +460,7 @@ void TQuery::Delete()
     FCells.remove(qsizetype(FCurrent) * FColumnCount, FColumnCount);
     FCurrent = std::min(FCurrent, RecordCount() - 1);
     FBof = FEof = RecordCount() == 0;
-    FSavedRow.clear();
-    FChanged.clear();
-    SetState(dsBrowse);
-    DataEvent(TDataEvent::DataSetChange);
+    EndEdit();
     Fire(AfterDelete);
     Fire(AfterScroll);
 }

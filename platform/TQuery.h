@@ -20,15 +20,19 @@
 
 class TDataSource;
 class TableWriter;
+struct ResultColumn;
 
 // A static cursor: Open runs the statement and reads every row into memory, with the first row
 // current. Rows of a plain "select * from <table>" with an integer key column "ID" can be edited:
 // Post and Delete write to the file at once, by the key, with bound values; Insert and Append add
-// a new row at the end, which Post inserts and reads back with its new key. Moving to another row
-// posts a changed row first (and drops a new row nobody changed); Close drops a change not yet
-// posted. Every operation that needs open rows raises EDatabaseError on a closed query, and every
-// statement the engine rejects raises EDatabaseError with the engine's text. The query tells its
-// data sources, and through them every data link, about each change of state, row or value.
+// a new row at the end, which Post inserts and reads back with its new key. Post writes only the
+// columns changed, and only while the file still holds the values they were read with: when
+// another program changed one of them meanwhile, the post is refused and the row shows what the
+// file holds now, so nothing is overwritten unseen. Moving to another row posts a changed row
+// first (and drops a new row nobody changed); Close drops a change not yet posted. Every operation
+// that needs open rows raises EDatabaseError on a closed query, and every statement the engine
+// rejects raises EDatabaseError with the engine's text. The query tells its data sources, and
+// through them every data link, about each change of state, row or value.
 class TQuery : public QObject
 {
     Q_OBJECT
@@ -130,11 +134,18 @@ class TQuery : public QObject
     }
     void MoveTo(int row, bool bof, bool eof);
     void StartNewRow();
-    void ReadFields(const QSqlRecord& record);
+    void ReadFields(const QList<ResultColumn>& columns);
     void ReplaceCurrentRow(const QVariantList& row);
+    // Ends a post whose row another program changed or deleted since it was read: the row takes
+    // the values stored now (stored; empty when the row is gone) and the query browses again, so
+    // nothing is overwritten unseen. Always raises EDatabaseError.
+    [[noreturn]] void TakeRowChangedElsewhere(const QVariantList& stored);
+    // Leaves edit or insert state for browsing and tells the links to show the row again.
+    void EndEdit();
     TableWriter RowWriter();
     QSqlDatabase ConnectedDatabase();
     void Prepare(QSqlQuery& query) const;
+    QVariantList BoundValues() const;
     void Execute(QSqlQuery& query) const;
     void ReleaseConnection();
 

@@ -2,10 +2,10 @@
 #include "TableWriter.h"
 
 #include "EDatabaseError.h"
+#include "ResultReader.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace
 {
@@ -62,27 +62,25 @@ QVariantList TableWriter::Insert(const QList<int>& columns, std::span<const QVar
     return ReadRow(query.lastInsertId());
 }
 
-QVariantList TableWriter::Update(const QVariant& key, const QList<int>& columns,
-                                 std::span<const QVariant> row)
+bool TableWriter::Update(const QVariant& key, const QList<int>& columns, std::span<const QVariant> row,
+                         std::span<const QVariant> original)
 {
-    if (!columns.isEmpty()) {
-        QStringList assignments;
-        QVariantList values;
-        for (int column : columns) {
-            assignments.append(Quoted(FColumns[column]) + QStringLiteral(" = ?"));
-            values.append(row[column]);
-        }
-        values.append(key);
-        const QString text =
-            QStringLiteral("update %1 set %2 where %3 = ?")
-                .arg(QuotedTable(), assignments.join(QStringLiteral(", ")), Quoted(FColumns[FKeyColumn]));
-        if (Run(FDatabase, text, values).numRowsAffected() == 0) {
-            throw EDatabaseError(QStringLiteral(
-                "Row cannot be located for updating. Some values may have been changed since it was "
-                "last read."));
-        }
+    if (columns.isEmpty())
+        return true;
+    QStringList assignments, conditions{Quoted(FColumns[FKeyColumn]) + QStringLiteral(" = ?")};
+    QVariantList values, matches{key};
+    for (int column : columns) {
+        const QString name = Quoted(FColumns[column]);
+        assignments.append(name + QStringLiteral(" = ?"));
+        values.append(row[column]);
+        // "is" is "=" that also finds null equal to null.
+        conditions.append(name + QStringLiteral(" is ?"));
+        matches.append(original[column]);
     }
-    return ReadRow(key);
+    const QString text = QStringLiteral("update %1 set %2 where %3")
+                             .arg(QuotedTable(), assignments.join(QStringLiteral(", ")),
+                                  conditions.join(QStringLiteral(" and ")));
+    return Run(FDatabase, text, values + matches).numRowsAffected() > 0;
 }
 
 void TableWriter::Remove(const QVariant& key)
@@ -94,15 +92,9 @@ void TableWriter::Remove(const QVariant& key)
 
 QVariantList TableWriter::ReadRow(const QVariant& key)
 {
-    QSqlQuery query =
-        Run(FDatabase,
-            QStringLiteral("select * from %1 where %2 = ?").arg(QuotedTable(), Quoted(FColumns[FKeyColumn])),
-            {key});
-    QVariantList row;
-    if (query.next()) {
-        const int count = query.record().count();
-        for (int i = 0; i < count; ++i)
-            row.append(query.value(i));
-    }
-    return row;
+    const ResultRows result = ReadResult(
+        FDatabase,
+        QStringLiteral("select * from %1 where %2 = ?").arg(QuotedTable(), Quoted(FColumns[FKeyColumn])),
+        {key});
+    return result.Cells.mid(0, result.Columns.size());
 }

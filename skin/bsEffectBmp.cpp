@@ -8,35 +8,30 @@
 #include <cmath>
 #include <cstring>
 
-namespace
-{
+namespace {
 
-// Progress and effect strengths outside 0 .. 1 (or not a number) behave as the nearest end.
-double ClampKf(double Kf)
+// Progress and effect strengths are taken as whole millionths, clamped to 0 .. 1 (not a number
+// as 0): the decimal a caller means (0.3, 0.35) is then exact, and every product below is an
+// integer ratio whose halves round to even as they should. In binary floating point 0.7 x 45
+// comes out just below 31.5 and would round to 31 instead of 32.
+constexpr qint64 KfScale = 1000000;
+
+qint64 ScaledKf(double Kf)
 {
-    return Kf >= 0 ? std::min(Kf, 1.0) : 0.0;
+    const double k = Kf >= 0 ? std::min(Kf, 1.0) : 0.0;
+    return qint64(std::nearbyint(k * KfScale));
 }
 
-// nearest(x) with halves to even, clamped to a channel.
-uchar Channel(double x)
+// nearest(n / d) with halves to even, for n >= 0 and d > 0.
+qint64 RoundDiv(qint64 n, qint64 d)
 {
-    return uchar(std::clamp(std::nearbyint(x), 0.0, 255.0));
-}
-uchar Channel(int x)
-{
-    return uchar(std::clamp(x, 0, 255));
+    const qint64 q = n / d, r = n % d;
+    return 2 * r > d || (2 * r == d && q % 2 == 1) ? q + 1 : q;
 }
 
-// nearest(n / 100) with halves to even, for sums of integer weights in hundredths.
-int RoundHundredths(int n)
+uchar Channel(qint64 x)
 {
-    const int q = n / 100, r = n % 100;
-    return r > 50 || (r == 50 && q % 2 == 1) ? q + 1 : q;
-}
-
-int Nearest(double x)
-{
-    return int(std::nearbyint(x));
+    return uchar(std::clamp<qint64>(x, 0, 255));
 }
 
 template <class F> void ForEachChannel(QImage& image, F f)
@@ -107,14 +102,14 @@ void TbsEffectBmp::Stretch(QPainter& APainter, int X, int Y, int W, int H) const
 
 void TbsEffectBmp::ChangeBrightness(double Kf)
 {
-    const double k = ClampKf(Kf);
-    ForEachChannel(FImage, [k](uchar c) { return Channel((1 - k) * c + k * 255); });
+    const qint64 k = ScaledKf(Kf);
+    ForEachChannel(FImage, [k](uchar c) { return Channel(RoundDiv((KfScale - k) * c + k * 255, KfScale)); });
 }
 
 void TbsEffectBmp::ChangeDarkness(double Kf)
 {
-    const double k = ClampKf(Kf);
-    ForEachChannel(FImage, [k](uchar c) { return Channel((1 - k) * c); });
+    const qint64 k = ScaledKf(Kf);
+    ForEachChannel(FImage, [k](uchar c) { return Channel(RoundDiv((KfScale - k) * c, KfScale)); });
 }
 
 void TbsEffectBmp::GrayScale()
@@ -122,7 +117,7 @@ void TbsEffectBmp::GrayScale()
     for (int y = 0; y < Height(); ++y) {
         uchar* p = GetScanLine(y);
         for (int x = 0; x < Width(); ++x, p += 3)
-            p[0] = p[1] = p[2] = Channel(RoundHundredths(30 * p[2] + 59 * p[1] + 11 * p[0]));
+            p[0] = p[1] = p[2] = Channel(RoundDiv(30 * p[2] + 59 * p[1] + 11 * p[0], 100));
     }
 }
 
@@ -197,7 +192,7 @@ void TbsEffectBmp::FlipVert(TbsEffectBmp& ADest) const
 
 int TbsEffectBmp::Share(int ALength, double Kf)
 {
-    return Nearest(ALength * ClampKf(Kf));
+    return int(RoundDiv(qint64(std::max(ALength, 0)) * ScaledKf(Kf), KfScale));
 }
 
 int TbsEffectBmp::SlideColumns(double Kf) const
@@ -206,12 +201,12 @@ int TbsEffectBmp::SlideColumns(double Kf) const
     return std::clamp(Share(Width(), Kf), 1, std::max(1, Width() - 1));
 }
 
-void TbsEffectBmp::MixPixel(const TbsEffectBmp& A, int X, int Y, double t)
+void TbsEffectBmp::MixPixel(const TbsEffectBmp& A, int X, int Y, qint64 tNum, qint64 tDen)
 {
     uchar* p = GetScanLine(Y) + 3 * X;
     const uchar* q = A.GetScanLine(Y) + 3 * X;
     for (int i = 0; i < 3; ++i)
-        p[i] = Channel(t * p[i] + (1 - t) * q[i]);
+        p[i] = Channel(RoundDiv(tNum * p[i] + (tDen - tNum) * q[i], tDen));
 }
 
 void TbsEffectBmp::CopyPixelFrom(const TbsEffectBmp& A, int AFromX, int X, int Y)
@@ -224,10 +219,10 @@ void TbsEffectBmp::Morph(const TbsEffectBmp& A, double Kf)
     if (!CanMorph(A))
         return;
     // t x old + (1 - t) x new with t = 1 - Kf.
-    const double t = 1 - ClampKf(Kf);
+    const qint64 t = KfScale - ScaledKf(Kf);
     for (int y = 0; y < Height(); ++y)
         for (int x = 0; x < Width(); ++x)
-            MixPixel(A, x, y, t);
+            MixPixel(A, x, y, t, KfScale);
 }
 
 void TbsEffectBmp::MorphGrad(const TbsEffectBmp& A, double Kf)
@@ -244,15 +239,15 @@ void TbsEffectBmp::MorphHGrad(const TbsEffectBmp& A, double Kf)
         return;
     const int w = Width(), b = Share(w, Kf);
     const int left = std::max(0, w / 2 - b / 2), right = std::min(w - 1, w / 2 + b / 2);
-    const int half = (w - b) / 2;
-    const double f = half > 0 ? 1.0 / half : 1.0;
+    // t grows by 1 / half per column, or by 1 when half is 0, up to 1.
+    const int steps = std::max(1, (w - b) / 2);
     for (int y = 0; y < Height(); ++y) {
         for (int x = left; x <= right; ++x)
             CopyPixelFrom(A, x, x, y);
         for (int x = left; x >= 0; --x)
-            MixPixel(A, x, y, std::min(1.0, (left - x) * f));
+            MixPixel(A, x, y, std::min(left - x, steps), steps);
         for (int x = right; x < w; ++x)
-            MixPixel(A, x, y, std::min(1.0, (x - right) * f));
+            MixPixel(A, x, y, std::min(x - right, steps), steps);
     }
 }
 
@@ -264,14 +259,15 @@ void TbsEffectBmp::MorphVGrad(const TbsEffectBmp& A, double Kf)
     const int top = std::max(0, h / 2 - b / 2), bottom = std::min(h - 1, h / 2 + b / 2);
     // A band covering (nearly) everything leaves no rows to shade: the step stays 0, never negative.
     const int half = (h - b - 1) / 2;
-    const double f = half > 0 ? 1.0 / half : 0.0;
+    const auto shade = [half](int distance) { return half > 0 ? std::min(distance, half) : 0; };
+    const int steps = std::max(1, half);
     for (int x = 0; x < Width(); ++x) {
         for (int y = top; y <= bottom; ++y)
             CopyPixelFrom(A, x, x, y);
         for (int y = top; y >= 0; --y)
-            MixPixel(A, x, y, std::min(1.0, (top - y) * f));
+            MixPixel(A, x, y, shade(top - y), steps);
         for (int y = bottom; y < h; ++y)
-            MixPixel(A, x, y, std::min(1.0, (y - bottom) * f));
+            MixPixel(A, x, y, shade(y - bottom), steps);
     }
 }
 
@@ -282,7 +278,7 @@ void TbsEffectBmp::MorphLeftGrad(const TbsEffectBmp& A, double Kf)
     const int w = Width(), b = SlideColumns(Kf);
     for (int y = 0; y < Height(); ++y)
         for (int x = 0; x <= std::min(b, w - 1); ++x)
-            MixPixel(A, x, y, std::min(1.0, double(x) / b));
+            MixPixel(A, x, y, std::min(x, b), b);
 }
 
 void TbsEffectBmp::MorphRightGrad(const TbsEffectBmp& A, double Kf)
@@ -292,7 +288,7 @@ void TbsEffectBmp::MorphRightGrad(const TbsEffectBmp& A, double Kf)
     const int w = Width(), c = std::clamp(w - Share(w, Kf), 0, w - 1);
     for (int y = 0; y < Height(); ++y)
         for (int x = w - 1; x >= c; --x)
-            MixPixel(A, x, y, std::min(1.0, double(w - 1 - x) / (w - c)));
+            MixPixel(A, x, y, std::min(w - 1 - x, w - c), w - c);
 }
 
 void TbsEffectBmp::MorphLeftSlide(const TbsEffectBmp& A, double Kf)

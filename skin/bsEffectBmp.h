@@ -12,9 +12,8 @@ class QPainter;
 // (3 x Width + Width mod 4). Every effect clamps its channels to 0 .. 255 and rounds to the
 // nearest integer, halves to even. Transitions take the old face in this image and the new face
 // A of the same size; an A of another size leaves the image unchanged.
-class TbsEffectBmp
-{
-  public:
+class TbsEffectBmp {
+public:
     TbsEffectBmp(int cx, int cy);
     // A copy of a picture (any format; alpha is dropped).
     explicit TbsEffectBmp(const QImage& ABitmap);
@@ -68,7 +67,7 @@ class TbsEffectBmp
     // The look of an inactive window's border pictures.
     void ApplyInActiveEffect(TbsInActiveEffect AEffect);
 
-  private:
+private:
     // A transition needs a new face of this image's size.
     bool CanMorph(const TbsEffectBmp& A) const
     {
@@ -78,8 +77,9 @@ class TbsEffectBmp
     static int Share(int ALength, double Kf);
     // The columns of the slides and the left gradient: 1 .. Width - 1 (1 for one column).
     int SlideColumns(double Kf) const;
-    // Column X of row Y mixed: t x old + (1 - t) x new, with new from A.
-    void MixPixel(const TbsEffectBmp& A, int X, int Y, double t);
+    // Column X of row Y mixed: t x old + (1 - t) x new, with new from A and t = tNum / tDen
+    // (0 <= tNum <= tDen), rounded exactly.
+    void MixPixel(const TbsEffectBmp& A, int X, int Y, qint64 tNum, qint64 tDen);
     void CopyPixelFrom(const TbsEffectBmp& A, int AFromX, int X, int Y);
 
     QImage FImage;

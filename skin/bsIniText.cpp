@@ -1,38 +1,131 @@
+// Parsing, looking up and writing the ini text of a skin description.
 #include "bsIniText.h"
+
+#include "platform/AnsiCodePage.h"
 
 #include <QStringDecoder>
 
-QString TbsIniText::DecodeText(const QByteArray& bytes)
+// Names are folded to lower case for hashing the way SameName compares them: ASCII by a bit,
+// other letters by their case folding.
+quint32 TbsNameIndex::Hash(QStringView name)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder dec(QStringDecoder::Utf16LE);
-        return dec(bytes.mid(2));
+    quint32 hash = 2166136261u;
+    for (QChar c : name) {
+        char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z')
+            u |= 0x20;
+        else if (u >= 0x80)
+            u = c.toCaseFolded().unicode();
+        hash = (hash ^ u) * 16777619u;
     }
-    if (bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder dec(QStringDecoder::Utf16BE);
-        return dec(bytes.mid(2));
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
+    return hash;
 }
 
-// Section and key names match without regard to letter case; names of different lengths never
-// match, which spares most comparisons.
-static bool SameName(QStringView a, QStringView b)
+// Names are mostly ASCII: those compare a folded character at a time here, the rest in Qt.
+bool TbsNameIndex::SameName(QStringView a, QStringView b)
 {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return a.sliced(i).compare(b.sliced(i), Qt::CaseInsensitive) == 0;
+        if ((x | 0x20) != (y | 0x20) || (x | 0x20) < u'a' || (x | 0x20) > u'z')
+            return false;
+    }
+    return true;
+}
+
+void TbsNameIndex::Place(Slot slot)
+{
+    const size_t mask = FSlots.size() - 1;
+    size_t i = slot.Hash & mask;
+    while (FSlots[i].Item >= 0)
+        i = (i + 1) & mask;
+    FSlots[i] = slot;
+}
+
+void TbsNameIndex::Grow()
+{
+    std::vector<Slot> old = std::move(FSlots);
+    FSlots.assign(old.empty() ? 8 : old.size() * 2, Slot{0, -1});
+    for (const Slot& slot : old)
+        if (slot.Item >= 0)
+            Place(slot);
+}
+
+const QStringView* TbsIniText::Section::Find(QStringView key, quint32 hash) const
+{
+    const int i = KeyIndex.Find(key, hash, [this](int e) { return Entries[size_t(e)].Key; });
+    return i < 0 ? nullptr : &Entries[size_t(i)].Value;
+}
+
+void TbsIniText::Section::Append(QStringView key, QStringView value)
+{
+    Entries.push_back(Entry{key, value});
+    const int item = int(Entries.size() - 1);
+    KeyIndex.Add(item, key, [this](int e) { return Entries[size_t(e)].Key; });
+}
+
+// The text of description bytes under the byte-order mark rule, whatever their size.
+static QString DecodeAnySize(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.sliced(3));
+    if (bytes.startsWith("\xFF\xFE")) {
+        QStringDecoder decoder(QStringDecoder::Utf16LE);
+        return decoder(bytes.sliced(2));
+    }
+    if (bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(QStringDecoder::Utf16BE);
+        return decoder(bytes.sliced(2));
+    }
+    return AnsiToUnicode(bytes);
+}
+
+QString TbsIniText::DecodeText(const QByteArray& bytes)
+{
+    if (bytes.size() > MaxDescriptionBytes)
+        throw ESkinDescriptionError(
+            QStringLiteral("The skin description of %1 bytes is larger than the %2 bytes a skin may have")
+                .arg(bytes.size())
+                .arg(MaxDescriptionBytes));
+    return DecodeAnySize(bytes);
+}
+
+QByteArray TbsIniText::EncodeText(const QString& text)
+{
+    // The code page form only where it reads back as the same text: a few characters map into
+    // the code page one way only, and code-page bytes that begin like a byte-order mark would be
+    // taken for one.
+    const std::optional<QByteArray> ansi = UnicodeToAnsi(text);
+    if (ansi && DecodeAnySize(*ansi) == text)
+        return *ansi;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+void TbsIniText::Clear()
+{
+    FText.clear();
+    FOwned.clear();
+    FSections.clear();
+    FSectionIndex.Clear();
+}
+
+QStringView TbsIniText::Own(const QString& text)
+{
+    FOwned.push_back(text);
+    return FOwned.back();
 }
 
 void TbsIniText::SetText(const QString& text)
 {
-    FSections.clear();
+    Clear();
+    FText = text;
     Section* current = nullptr;
-    const QStringView all(text);
+    const QStringView all(FText);
     for (qsizetype start = 0; start <= all.size();) {
         qsizetype end = all.indexOf(u'\n', start);
         if (end < 0)
@@ -42,62 +135,68 @@ void TbsIniText::SetText(const QString& text)
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            const QString name = line.mid(1, line.size() - 2).trimmed().toString();
-            current = WritableSection(name);
-            if (!current) {
-                FSections.push_back(Section{name, {}});
-                current = &FSections.back();
-            }
+            current = &SectionForWriting(line.sliced(1, line.size() - 2).trimmed().toString());
             continue;
         }
-        if (!current)
-            continue;
         const qsizetype eq = line.indexOf(u'=');
-        if (eq < 0)
-            current->Entries.push_back(Entry{line.toString(), QString()});
-        else
-            current->Entries.push_back(
-                Entry{line.left(eq).trimmed().toString(), line.mid(eq + 1).trimmed().toString()});
+        if (!current || eq < 0)
+            continue;
+        current->Append(line.first(eq).trimmed(), line.sliced(eq + 1).trimmed());
     }
 }
 
 QString TbsIniText::Text() const
 {
-    QString out;
+    qsizetype size = 0;
     for (const Section& s : FSections) {
-        out += QLatin1Char('[') + s.Name + QLatin1String("]\r\n");
+        size += s.Name.size() + 6;
         for (const Entry& e : s.Entries)
-            out += e.Key + QLatin1Char('=') + e.Value + QLatin1String("\r\n");
+            size += e.Key.size() + e.Value.size() + 3;
+    }
+    QString out;
+    out.reserve(size);
+    for (const Section& s : FSections) {
+        out += u'[';
+        out += s.Name;
+        out += QLatin1String("]\r\n");
+        for (const Entry& e : s.Entries) {
+            out += e.Key;
+            out += u'=';
+            out += e.Value;
+            out += QLatin1String("\r\n");
+        }
         out += QLatin1String("\r\n");
     }
     return out;
 }
 
-const TbsIniText::Section* TbsIniText::FindSection(const QString& name) const
+const TbsIniText::Section* TbsIniText::FindSection(QStringView name) const
 {
-    for (const Section& s : FSections)
-        if (SameName(s.Name, name))
-            return &s;
-    return nullptr;
+    const int i = FSectionIndex.Find(name, [this](int s) { return QStringView(FSections[size_t(s)].Name); });
+    return i < 0 ? nullptr : &FSections[size_t(i)];
 }
 
-TbsIniText::Section* TbsIniText::WritableSection(const QString& name)
+TbsIniText::Section& TbsIniText::SectionForWriting(const QString& name)
 {
-    return const_cast<Section*>(std::as_const(*this).FindSection(name));
+    if (const Section* s = FindSection(name))
+        return const_cast<Section&>(*s);
+    FSections.push_back(Section{name, {}, {}});
+    const int item = int(FSections.size() - 1);
+    FSectionIndex.Add(item, name, [this](int s) { return QStringView(FSections[size_t(s)].Name); });
+    return FSections.back();
+}
+
+void TbsIniText::RebuildSectionIndex()
+{
+    FSectionIndex.Clear();
+    for (size_t i = 0; i < FSections.size(); ++i)
+        FSectionIndex.Add(int(i), FSections[i].Name,
+                          [this](int s) { return QStringView(FSections[size_t(s)].Name); });
 }
 
 bool TbsIniText::SectionExists(const QString& section) const
 {
     return FindSection(section) != nullptr;
-}
-
-const QString* TbsIniText::FindValue(const Section* section, const QString& key)
-{
-    if (section)
-        for (const Entry& e : section->Entries)
-            if (SameName(e.Key, key))
-                return &e.Value;
-    return nullptr;
 }
 
 bool TbsIniText::ValueExists(const QString& section, const QString& key) const
@@ -107,8 +206,8 @@ bool TbsIniText::ValueExists(const QString& section, const QString& key) const
 
 QString TbsIniText::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    const QString* value = FindValue(section, key);
-    return value ? *value : def;
+    const QStringView* value = FindValue(section, key);
+    return value ? value->toString() : def;
 }
 
 QStringList TbsIniText::Sections() const
@@ -124,7 +223,7 @@ QStringList TbsIniText::Keys(const QString& section) const
     QStringList keys;
     if (const Section* s = FindSection(section))
         for (const Entry& e : s->Entries)
-            keys << e.Key;
+            keys << e.Key.toString();
     return keys;
 }
 
@@ -136,20 +235,21 @@ qsizetype TbsIniText::KeyCount(const QString& section) const
 
 void TbsIniText::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    Section* s = WritableSection(section);
-    if (!s) {
-        FSections.push_back(Section{section, {}});
-        s = &FSections.back();
-    }
-    for (Entry& e : s->Entries)
-        if (SameName(e.Key, key)) {
-            e.Value = value;
-            return;
-        }
-    s->Entries.push_back(Entry{key, value});
+    Section& s = SectionForWriting(section);
+    if (const QStringView* old = s.Find(key))
+        *const_cast<QStringView*>(old) = Own(value);
+    else
+        s.Append(Own(key), Own(value));
 }
 
+// A section that is not there costs one lookup: the system's writers erase each section before
+// they write it, mostly into a text that does not hold it yet.
 void TbsIniText::EraseSection(const QString& section)
 {
-    std::erase_if(FSections, [&](const Section& s) { return SameName(s.Name, section); });
+    if (!FindSection(section))
+        return;
+    std::erase_if(FSections, [&](const Section& s) {
+        return s.Name.size() == section.size() && s.Name.compare(section, Qt::CaseInsensitive) == 0;
+    });
+    RebuildSectionIndex();
 }

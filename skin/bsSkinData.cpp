@@ -12,8 +12,7 @@
 #include <QtEndian>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const QString VersionSection = QStringLiteral("VERSION");
 const QString PicturesSection = QStringLiteral("PICTURES");
@@ -47,6 +46,16 @@ std::pair<QString, QString> SplitEntry(const QString& AEntry)
     if (colon < 0)
         return {};
     return {AEntry.left(colon), AEntry.mid(colon + 1)};
+}
+
+// The bytes of a skin folder's ini file, or none when it cannot be opened: a missing file reads
+// as a description without the required sections, so the repository keeps the skin it has.
+QByteArray ReadFolderDescription(const QString& AFileName)
+{
+    QFile file(AFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
 }
 
 template <class Record>
@@ -127,11 +136,21 @@ void TbsSkinData::LoadCompressedStoredSkin(TbsCompressedStoredSkin* AStoredSkin)
     if (!AStoredSkin || AStoredSkin->Empty())
         return;
     BeginLoad();
-    const QByteArray bytes = AStoredSkin->DeCompressed();
-    if (bytes.size() >= 4 && qFromLittleEndian<qint32>(bytes.constData()) > SkinPackageVersion)
+    ReadPackage(AStoredSkin->DeCompressed());
+}
+
+void TbsSkinData::LoadFromSkinPackage(const QByteArray& APackage)
+{
+    BeginLoad();
+    ReadPackage(APackage);
+}
+
+void TbsSkinData::ReadPackage(const QByteArray& APackage)
+{
+    if (APackage.size() >= 4 && qFromLittleEndian<qint32>(APackage.constData()) > SkinPackageVersion)
         return;
     LoadOrStayCleared([&] {
-        const TbsSkinPackage package = ReadSkinPackage(bytes);
+        const TbsSkinPackage package = ReadSkinPackage(APackage);
         FPicture = PackagePicture(package.Picture);
         FInActivePicture = PackagePicture(package.InActivePicture);
         FMask = PackagePicture(package.Mask);
@@ -154,7 +173,7 @@ void TbsSkinData::LoadFromCompressedFile(const QString& FileName)
 
 void TbsSkinData::LoadFromFile(const QString& FileName)
 {
-    const TbsIniText ini(TbsIniText::DecodeText(ReadWholeFile(FileName)));
+    const TbsIniText ini(TbsIniText::DecodeText(ReadFolderDescription(FileName)));
     if (!MissingSkinSection(ini).isEmpty())
         return;
     BeginLoad();
@@ -244,7 +263,7 @@ TbsSkinPackage TbsSkinData::SkinPackage() const
         package.ActivePictures.append(picture.Bmp());
     TbsIniText ini;
     SaveDescription(ini);
-    package.Description = ini.Text().toUtf8();
+    package.Description = TbsIniText::EncodeText(ini.Text());
     return package;
 }
 
@@ -254,7 +273,7 @@ void TbsSkinData::SaveToFile(const QString& FileName) const
     if (QFile::exists(FileName))
         ini.SetText(TbsIniText::DecodeText(ReadWholeFile(FileName)));
     SaveDescription(ini);
-    WriteWholeFile(FileName, ini.Text().toUtf8());
+    WriteWholeFile(FileName, TbsIniText::EncodeText(ini.Text()));
 }
 
 // The path of a picture of the skin folder dir, refusing names that would leave the folder.

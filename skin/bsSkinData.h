@@ -34,21 +34,23 @@
 //
 // The layered border windows of skinned forms do not receive the messages: a window counts as one
 // when its class (declared with Q_OBJECT) is or derives from a class named "TbsFormLayerWindow".
-class TbsSkinData : public QObject, public TbsFormInfo
-{
+class TbsSkinData : public QObject, public TbsFormInfo {
     Q_OBJECT
 
-  public:
+public:
     explicit TbsSkinData(QObject* AOwner = nullptr);
     ~TbsSkinData() override;
 
     // Unpacks and loads a stored skin; does nothing for none or an empty one. A package whose
     // version is above 3 stops the load once the old skin is cleared (no error, no change message).
     void LoadCompressedStoredSkin(TbsCompressedStoredSkin* AStoredSkin);
+    // Loads an unpacked skin package, as LoadCompressedStoredSkin does once it has inflated one.
+    void LoadFromSkinPackage(const QByteArray& APackage);
     // Reads a .skn file and loads it unless it holds no skin.
     void LoadFromCompressedFile(const QString& FileName);
     // Loads the skin folder whose ini file is FileName; does nothing, keeping the old skin, when
-    // a required section is missing.
+    // the file cannot be opened or a required section is missing. An ini file above
+    // TbsIniText::MaxDescriptionBytes raises ESkinDescriptionError, also before anything changes.
     void LoadFromFile(const QString& FileName);
 
     // Writes the description into the ini file FileName; its other sections stay.
@@ -151,8 +153,10 @@ class TbsSkinData : public QObject, public TbsFormInfo
     std::vector<std::unique_ptr<TbsDataSkinObject>> ObjectList;
     std::vector<std::unique_ptr<TbsDataSkinControl>> CtrlList;
 
-  private:
+private:
     void BeginLoad();
+    // The reading steps of a package load, after the before-change message.
+    void ReadPackage(const QByteArray& APackage);
     void LoadOrStayCleared(const std::function<void()>& ARead);
     void ReadNames(const TbsIniText& ini);
     void ReadRecords(const TbsIniText& ini);

@@ -29,7 +29,7 @@ void TbsSkinRecord::LoadFromFile(const TbsIniText& ini)
     const TbsKeyTable& table = Keys();
     const TbsIniText::Section* section = ini.FindSection(SectionName());
     for (const TbsRecordKey& key : table.Keys()) {
-        const QString* text = TbsIniText::FindValue(section, key.Name);
+        const QStringView* text = TbsIniText::FindValue(section, key.Name, key.NameHash);
         std::visit(
             [&](auto* field) {
                 const auto* def = std::get<decltype(field)>(FieldOf(key, table.Defaults()));

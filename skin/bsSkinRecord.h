@@ -19,14 +19,14 @@ using TbsFieldRef = std::variant<qint32*, bool*, QString*, TPoint*, TRect*, TFon
 // One key of a record's section and the field it fills.
 struct TbsRecordKey {
     QString Name;
+    quint32 NameHash; // TbsNameIndex::Hash(Name), kept for the lookups of every read
     TbsFieldRef (*Field)(TbsSkinRecord& record);
 };
 
 // Every key of a record class in written order, parents' keys first, and a record of the class
 // in its constructed state whose fields are the defaults that absent keys yield.
-class TbsKeyTable
-{
-  public:
+class TbsKeyTable {
+public:
     TbsKeyTable(const TbsSkinRecord& defaults, std::initializer_list<TbsRecordKey> keys);
     // A derived class's table: the parent's keys, then its own.
     TbsKeyTable(const TbsSkinRecord& defaults, const TbsKeyTable& parent,
@@ -35,13 +35,12 @@ class TbsKeyTable
     const TbsSkinRecord& Defaults() const { return *FDefaults; }
     const std::vector<TbsRecordKey>& Keys() const { return FKeys; }
 
-  private:
+private:
     const TbsSkinRecord* FDefaults;
     std::vector<TbsRecordKey> FKeys;
 };
 
-namespace SkinRecordDetail
-{
+namespace SkinRecordDetail {
 template <class C, class T> C ClassOf(T C::*);
 }
 
@@ -51,7 +50,8 @@ template <class C, class T> C ClassOf(T C::*);
 template <auto Member> TbsRecordKey Key(const char* name)
 {
     using Class = decltype(SkinRecordDetail::ClassOf(Member));
-    return TbsRecordKey{QString::fromLatin1(name), [](TbsSkinRecord& record) -> TbsFieldRef {
+    const QString keyName = QString::fromLatin1(name);
+    return TbsRecordKey{keyName, TbsNameIndex::Hash(keyName), [](TbsSkinRecord& record) -> TbsFieldRef {
                             return &(static_cast<Class&>(record).*Member);
                         }};
 }
@@ -59,9 +59,8 @@ template <auto Member> TbsRecordKey Key(const char* name)
 // A record of the skin description: one section, read and written through the key table of its
 // class. Constructed records hold the defaults; reading fills every keyed field (absent keys give
 // the defaults again, so a record read twice holds only what the second text says).
-class TbsSkinRecord
-{
-  public:
+class TbsSkinRecord {
+public:
     virtual ~TbsSkinRecord() = default;
 
     // The section the record reads and writes.
@@ -81,7 +80,7 @@ class TbsSkinRecord
     // heightCorrection to every matching font height field.
     void ChangeFont(const QString& fontName, int heightCorrection);
 
-  protected:
+protected:
     TbsSkinRecord() = default;
     TbsSkinRecord(const TbsSkinRecord&) = default;
     TbsSkinRecord& operator=(const TbsSkinRecord&) = default;

@@ -6,8 +6,7 @@
 #include <array>
 #include <limits>
 
-namespace SkinValue
-{
+namespace SkinValue {
 
 // The value of an ASCII digit of base 16, or -1.
 static int DigitValue(QChar c)
@@ -56,25 +55,25 @@ bool ParseInteger(QStringView text, qint32& value)
     return true;
 }
 
-qint32 DecodeValue(const QString* text, qint32 def)
+qint32 DecodeValue(const QStringView* text, qint32 def)
 {
     qint32 value = def;
     return text && ParseInteger(*text, value) ? value : def;
 }
 
-bool DecodeValue(const QString* text, bool def)
+bool DecodeValue(const QStringView* text, bool def)
 {
     return DecodeValue(text, qint32(def ? 1 : 0)) == 1;
 }
 
-QString DecodeValue(const QString* text, const QString& def)
+QString DecodeValue(const QStringView* text, const QString& def)
 {
-    return text ? *text : def;
+    return text ? text->toString() : def;
 }
 
 // Cuts text at its commas and reads the first count pieces under the number rule: every
 // character that is not a digit is dropped and what is left must be a decimal number.
-template <size_t count> static std::array<qint32, count> DecodeNumbers(const QString& text)
+template <size_t count> static std::array<qint32, count> DecodeNumbers(QStringView text)
 {
     std::array<qint32, count> numbers{};
     qsizetype start = 0;
@@ -82,8 +81,7 @@ template <size_t count> static std::array<qint32, count> DecodeNumbers(const QSt
         qsizetype end = start <= text.size() ? text.indexOf(u',', start) : -1;
         if (end < 0)
             end = text.size();
-        const QStringView piece =
-            start <= text.size() ? QStringView(text).sliced(start, end - start) : QStringView();
+        const QStringView piece = start <= text.size() ? text.sliced(start, end - start) : QStringView();
         start = end + 1;
         qint64 value = 0;
         bool digits = false;
@@ -101,7 +99,7 @@ template <size_t count> static std::array<qint32, count> DecodeNumbers(const QSt
     return numbers;
 }
 
-TPoint DecodeValue(const QString* text, const TPoint& def)
+TPoint DecodeValue(const QStringView* text, const TPoint& def)
 {
     if (!text)
         return def;
@@ -109,7 +107,7 @@ TPoint DecodeValue(const QString* text, const TPoint& def)
     return TPoint{n[0], n[1]};
 }
 
-TRect DecodeValue(const QString* text, const TRect& def)
+TRect DecodeValue(const QStringView* text, const TRect& def)
 {
     if (!text)
         return def;
@@ -126,7 +124,7 @@ static constexpr FontStyleName FontStyleNames[] = {{fsBold, u"fsbold"},
                                                    {fsUnderline, u"fsunderline"},
                                                    {fsStrikeOut, u"fsstrikeout"}};
 
-TFontStyles DecodeValue(const QString* text, TFontStyles def)
+TFontStyles DecodeValue(const QStringView* text, TFontStyles def)
 {
     if (!text)
         return def;
@@ -142,7 +140,7 @@ template <class E, size_t count> struct EnumNames {
     std::array<const char16_t*, count> Names;
     E Unknown;
 
-    E Decode(const QString* text, E def) const
+    E Decode(const QStringView* text, E def) const
     {
         if (!text)
             return def;
@@ -170,23 +168,23 @@ static constexpr EnumNames<TAlignment, 3> AlignmentNames{{u"taleftjustify", u"ta
 static constexpr EnumNames<TbsStdCommand, 6> CommandNames{
     {u"cmclose", u"cmmaximize", u"cmminimize", u"cmsysmenu", u"cmdefault", u"cmrollup"}, cmMinimizeToTray};
 
-TbsStretchType DecodeValue(const QString* text, TbsStretchType def)
+TbsStretchType DecodeValue(const QStringView* text, TbsStretchType def)
 {
     return StretchTypeNames.Decode(text, def);
 }
-TbsMorphKind DecodeValue(const QString* text, TbsMorphKind def)
+TbsMorphKind DecodeValue(const QStringView* text, TbsMorphKind def)
 {
     return MorphKindNames.Decode(text, def);
 }
-TbsInActiveEffect DecodeValue(const QString* text, TbsInActiveEffect def)
+TbsInActiveEffect DecodeValue(const QStringView* text, TbsInActiveEffect def)
 {
     return InActiveEffectNames.Decode(text, def);
 }
-TAlignment DecodeValue(const QString* text, TAlignment def)
+TAlignment DecodeValue(const QStringView* text, TAlignment def)
 {
     return AlignmentNames.Decode(text, def);
 }
-TbsStdCommand DecodeValue(const QString* text, TbsStdCommand def)
+TbsStdCommand DecodeValue(const QStringView* text, TbsStdCommand def)
 {
     return CommandNames.Decode(text, def);
 }

@@ -58,21 +58,20 @@ void WriteCommand(TbsIniText& ini, const QString& section, const QString& key, T
 // The same conversions on a value text alone, for readers that have already found their key:
 // text is nullptr when the key is absent, and then def is the result. Every kind of record field
 // has one DecodeValue and one EncodeValue overload.
-namespace SkinValue
-{
+namespace SkinValue {
 bool ParseInteger(QStringView text, qint32& value);
 
-qint32 DecodeValue(const QString* text, qint32 def);
-bool DecodeValue(const QString* text, bool def);
-QString DecodeValue(const QString* text, const QString& def);
-TPoint DecodeValue(const QString* text, const TPoint& def);
-TRect DecodeValue(const QString* text, const TRect& def);
-TFontStyles DecodeValue(const QString* text, TFontStyles def);
-TbsStretchType DecodeValue(const QString* text, TbsStretchType def);
-TbsMorphKind DecodeValue(const QString* text, TbsMorphKind def);
-TbsInActiveEffect DecodeValue(const QString* text, TbsInActiveEffect def);
-TAlignment DecodeValue(const QString* text, TAlignment def);
-TbsStdCommand DecodeValue(const QString* text, TbsStdCommand def);
+qint32 DecodeValue(const QStringView* text, qint32 def);
+bool DecodeValue(const QStringView* text, bool def);
+QString DecodeValue(const QStringView* text, const QString& def);
+TPoint DecodeValue(const QStringView* text, const TPoint& def);
+TRect DecodeValue(const QStringView* text, const TRect& def);
+TFontStyles DecodeValue(const QStringView* text, TFontStyles def);
+TbsStretchType DecodeValue(const QStringView* text, TbsStretchType def);
+TbsMorphKind DecodeValue(const QStringView* text, TbsMorphKind def);
+TbsInActiveEffect DecodeValue(const QStringView* text, TbsInActiveEffect def);
+TAlignment DecodeValue(const QStringView* text, TAlignment def);
+TbsStdCommand DecodeValue(const QStringView* text, TbsStdCommand def);
 
 QString EncodeValue(qint32 value);
 QString EncodeValue(bool value);

@@ -217,3 +217,20 @@ TEST_F(DataLinkTest, ALinkMayLeaveWhileBeingNotified)
     q.Next();
     EXPECT_EQ(leaving.events, (QStringList{"active", "inactive"}));
 }
+
+TEST_F(DataLinkTest, AnEditorWhosePostWasRefusedShowsWhatAnotherProgramStored)
+{
+    BoundEditor editor(&source, QStringLiteral("姓名"));
+    OpenPeople();
+    TConnection otherConnection;
+    otherConnection.ConnectionString = JetConnectionString;
+    otherConnection.Execute(QStringLiteral("update 人员 set 姓名='别人改' where ID=1"));
+
+    ASSERT_TRUE(editor.Type(QStringLiteral("我改")));
+    link.Take();
+    EXPECT_THROW(q.Post(), EDatabaseError);
+    EXPECT_EQ(link.Take(), (QStringList{"update", "field 姓名", "browsing", "dataset"}));
+    EXPECT_EQ(editor.text, QStringLiteral("别人改"));
+    EXPECT_FALSE(editor.link.Editing());
+    EXPECT_EQ(FileNames(), (QStringList{"别人改", "李四", "王五"}));
+}

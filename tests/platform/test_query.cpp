@@ -366,6 +366,88 @@ TEST_F(DataSetTest, UpdatingARowSomeoneElseDeletedFailsInsteadOfReportingSuccess
     q.FieldByName(Name)->SetAsString(QStringLiteral("幽灵"));
     EXPECT_THROW(q.Post(), EDatabaseError);
     EXPECT_EQ(FileNames(), (QStringList{"李四", "王五"}));
+    // Nothing to read instead: the change stays, being edited, for the user to see.
+    EXPECT_EQ(q.State(), dsEdit);
+    EXPECT_EQ(Text(q, Name), QStringLiteral("幽灵"));
+}
+
+const QString RowChangedMessage = QStringLiteral(
+    "Row cannot be located for updating. Some values may have been changed since it was last read.");
+
+// Two programs on one file: each reads the first person, the other program posts its change
+// first, then ours posts. Ours is refused exactly when the other changed a column ours changes,
+// null counting as a value like any other; refused or not, the row then shows what the file holds.
+TEST_F(DataSetTest, APostDoesNotOverwriteAChangeAnotherProgramMadeToTheSameColumn)
+{
+    const QString Dept = QStringLiteral("部门");
+    const QString Key = QStringLiteral("人员id");
+    struct Case {
+        const char* name;
+        QString initialDept; // empty: null
+        QString otherColumn;
+        QString otherValue; // empty: null
+        QString ourColumn;
+        QString ourValue;
+        bool refused;
+        QString expectedInFile; // of our column, afterwards
+    };
+    const std::vector<Case> cases = {
+        {"same column", "1", Name, "甲", Name, "乙", true, "甲"},
+        {"another column", "1", Key, "9", Name, "乙", false, "乙"},
+        {"null column nobody touched", "", Key, "9", Dept, "7", false, "7"},
+        {"null column the other filled", "", Dept, "5", Dept, "7", true, "5"},
+        {"column the other emptied", "1", Dept, "", Dept, "7", true, ""},
+        {"the other wrote the value it had", "1", Name, "张三", Name, "乙", false, "乙"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Exec(QStringLiteral("update 人员 set 姓名='张三', 人员id='1', 部门=%1 where ID=1")
+                 .arg(c.initialDept.isEmpty() ? QStringLiteral("null") : c.initialDept));
+        OpenPeople();
+
+        TConnection otherConnection;
+        otherConnection.ConnectionString = JetConnectionString;
+        TQuery other;
+        other.Connection = &otherConnection;
+        other.SetSQL(QStringLiteral("select * from 人员"));
+        other.Open();
+        other.FieldByName(c.otherColumn)->SetAsString(c.otherValue);
+        other.Post();
+
+        q.FieldByName(c.ourColumn)->SetAsString(c.ourValue);
+        if (c.refused) {
+            try {
+                q.Post();
+                ADD_FAILURE() << "no error";
+            } catch (const EDatabaseError& e) {
+                EXPECT_EQ(e.Message(), RowChangedMessage);
+            }
+        } else {
+            q.Post();
+        }
+        EXPECT_EQ(q.State(), dsBrowse);
+        EXPECT_EQ(FileColumn(c.ourColumn).first(), c.expectedInFile);
+        if (c.otherColumn != c.ourColumn) {
+            EXPECT_EQ(FileColumn(c.otherColumn).first(), c.otherValue);
+        }
+        for (const QString& column : {Name, Key, Dept})
+            EXPECT_EQ(Text(q, column), FileColumn(column).first()) << qPrintable(column);
+        q.Close();
+    }
+}
+
+TEST_F(DataSetTest, ARefusedPostCanBeRedoneOnTheValuesReadAgain)
+{
+    OpenPeople();
+    TConnection otherConnection;
+    otherConnection.ConnectionString = JetConnectionString;
+    otherConnection.Execute(QStringLiteral("update 人员 set 姓名='甲' where ID=1"));
+    q.FieldByName(Name)->SetAsString(QStringLiteral("乙"));
+    EXPECT_THROW(q.Post(), EDatabaseError);
+    EXPECT_EQ(Text(q, Name), QStringLiteral("甲"));
+    q.FieldByName(Name)->SetAsString(QStringLiteral("乙")); // now knowingly over the other's value
+    q.Post();
+    EXPECT_EQ(FileNames(), (QStringList{"乙", "李四", "王五"}));
 }
 
 TEST_F(DataSetTest, AwkwardTextGoesThroughBoundParametersUnchanged)

@@ -1,11 +1,11 @@
 // Pixel tests of TbsEffectBmp: colour effects, the split blur, rotations and the face transitions.
 #include "skin/bseffects.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // A grey image (all three channels equal) of the given rows of values.
 TbsEffectBmp Grey(const std::vector<std::vector<int>>& rows)
@@ -138,8 +138,7 @@ TEST(TbsEffectBmp, RotationsAndFlip)
     EXPECT_EQ(Values(out), (Rows{{5, 6}, {3, 4}, {1, 2}}));
 }
 
-namespace
-{
+namespace {
 
 struct MorphCase {
     const char* name;
@@ -148,9 +147,7 @@ struct MorphCase {
     Rows expected;
 };
 
-class Transition : public ::testing::TestWithParam<MorphCase>
-{
-};
+class Transition : public ::testing::TestWithParam<MorphCase> {};
 
 TEST_P(Transition, OnOneRow)
 {
@@ -221,4 +218,51 @@ TEST(TbsEffectBmp, TransitionWithAnotherSizeChangesNothing)
          {mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush})
         image.MorphByKind(kind, Grey({{9, 9, 9}}), 0.5);
     EXPECT_EQ(Values(image), (Rows{{1, 2}}));
+}
+
+// Products that are exact halves in decimals round to the even neighbour. In binary floating
+// point 0.7 x 45 lies just below 31.5, so these are the cases a floating-point version gets wrong.
+TEST(TbsEffectBmp, ExactHalvesRoundToEven)
+{
+    struct Case {
+        const char* name;
+        void (*apply)(TbsEffectBmp&);
+        std::vector<int> before, after;
+    };
+    const Case cases[] = {
+        {"darkness 0.7 x 45, 15, 5, 25",
+         [](TbsEffectBmp& b) { b.ChangeDarkness(0.3); },
+         {45, 15, 5, 25},
+         {32, 10, 4, 18}},
+        {"inactive darkness", [](TbsEffectBmp& b) { b.ApplyInActiveEffect(ieDarkness); }, {45, 15}, {32, 10}},
+        {"brightness 0.7 x c + 76.5",
+         [](TbsEffectBmp& b) { b.ChangeBrightness(0.3); },
+         {40, 0, 45},
+         {104, 76, 108}},
+        {"morph 0.7 x old",
+         [](TbsEffectBmp& b) {
+             b.Morph(Grey({{0, 0, 0}}), 0.3);
+         },
+         {45, 15, 25},
+         {32, 10, 18}},
+        {"morph 0.7 x new",
+         [](TbsEffectBmp& b) {
+             b.Morph(Grey({{45, 15, 25}}), 0.7);
+         },
+         {0, 0, 0},
+         {32, 10, 18}},
+    };
+    for (const Case& c : cases) {
+        TbsEffectBmp image = Grey({c.before});
+        c.apply(image);
+        EXPECT_EQ(Values(image), Rows{c.after}) << c.name;
+    }
+
+    // The columns a slide takes: nearest(45 x 0.7) = nearest(31.5) = 32, nearest(15 x 0.7) = 10.
+    for (const auto& [width, columns] : {std::pair{45, 32}, std::pair{15, 10}}) {
+        TbsEffectBmp image = Grey({std::vector<int>(size_t(width), 0)});
+        image.MorphLeftSlide(Grey({std::vector<int>(size_t(width), 200)}), 0.7);
+        const std::vector<int> row = Values(image).front();
+        EXPECT_EQ(std::count(row.begin(), row.end(), 200), columns) << "width " << width;
+    }
 }

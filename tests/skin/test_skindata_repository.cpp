@@ -7,19 +7,18 @@
 #include "bszlibcompress.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
 // A stand-in for the layered border windows of skinned forms, which the broadcast skips by class.
-class TbsFormLayerWindow : public TRecordingWindow
-{
+class TbsFormLayerWindow : public TRecordingWindow {
     Q_OBJECT
-  public:
+public:
     using TRecordingWindow::TRecordingWindow;
 };
 
-namespace
-{
+namespace {
 
 template <class Record, class List> const Record* Find(const List& list, const QString& name)
 {
@@ -513,6 +512,94 @@ TEST(ResourceStrData, GetResStrIgnoresLetterCase)
     strings.SetResStrings({"A=first=with equals", "a=second", "noequals"});
     EXPECT_EQ(strings.GetResStr("a"), "first=with equals");
     EXPECT_EQ(strings.GetResStr("noequals"), "");
+}
+
+namespace {
+
+// What a window can see of the repository when a skin message reaches it.
+struct TLoadState {
+    int Msg;
+    bool Empty;
+    bool InProgress;
+    size_t Controls;
+    int ButtonIndex;
+    bool LoadDataCalled;
+};
+
+// A window that notes the repository's state at every skin message it receives.
+class TStateRecordingWindow : public QWidget {
+public:
+    TStateRecordingWindow(const TbsSkinData& sd, const bool& loadDataCalled)
+        : FSkinData(sd), FLoadDataCalled(loadDataCalled)
+    {
+    }
+    std::vector<TLoadState> States;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (const TbsSkinMessageEvent* m = TbsSkinMessageEvent::From(e)) {
+            EXPECT_EQ(m->WParam, AsWParam(FSkinData));
+            EXPECT_EQ(m->LParam, 1000);
+            States.push_back({m->Msg(), FSkinData.Empty(), FSkinData.ChangeSkinDataProcess(),
+                              FSkinData.CtrlList.size(), FSkinData.GetControlIndex("button"),
+                              FLoadDataCalled});
+            return true;
+        }
+        return QWidget::event(e);
+    }
+
+private:
+    const TbsSkinData& FSkinData;
+    const bool& FLoadDataCalled;
+};
+
+} // namespace
+
+TEST(SkinRepository, ASuccessfulLoadAnnouncesItselfInThreeSteps)
+{
+    const struct {
+        const char* Name;
+        std::function<void(TbsSkinData&)> Load;
+    } loads[] = {
+        {"folder", [](TbsSkinData& sd) { sd.LoadFromFile(TestSkinIni()); }},
+        {"stored skin", [](TbsSkinData& sd) { sd.LoadCompressedStoredSkin(TestStoredSkin().get()); }},
+    };
+    for (const auto& load : loads) {
+        SCOPED_TRACE(load.Name);
+        TbsSkinData sd;
+        sd.LoadFromFile(TestSkinIni());
+        bool loadDataCalled = false;
+        sd.OnLoadData = [&](TbsSkinData*) { loadDataCalled = true; };
+        TStateRecordingWindow window(sd, loadDataCalled);
+        load.Load(sd);
+        ASSERT_EQ(window.States.size(), 3u);
+        const TLoadState& before = window.States[0];
+        const TLoadState& change = window.States[1];
+        const TLoadState& after = window.States[2];
+
+        // Before the change the old records are still there to be let go of.
+        EXPECT_EQ(before.Msg, 1225);
+        EXPECT_TRUE(before.Empty);
+        EXPECT_TRUE(before.InProgress);
+        EXPECT_EQ(before.Controls, 29u);
+        EXPECT_EQ(before.ButtonIndex, 3);
+        EXPECT_FALSE(before.LoadDataCalled);
+
+        // At the change the new skin is in place while the load still counts as running.
+        EXPECT_EQ(change.Msg, 1226);
+        EXPECT_FALSE(change.Empty);
+        EXPECT_TRUE(change.InProgress);
+        EXPECT_EQ(change.Controls, 29u);
+        EXPECT_EQ(change.ButtonIndex, 3);
+        EXPECT_TRUE(change.LoadDataCalled);
+
+        // After the change the load is over.
+        EXPECT_EQ(after.Msg, 1227);
+        EXPECT_FALSE(after.Empty);
+        EXPECT_FALSE(after.InProgress);
+        EXPECT_EQ(after.Controls, 29u);
+    }
 }
 
 #include "test_skindata_repository.moc"

@@ -1,0 +1,298 @@
+// Reading a statement's rows through SQLite's own interface, or through Qt SQL for other drivers.
+#include "ResultReader.h"
+
+#include "EDatabaseError.h"
+
+#include <QDateTime>
+#include <QSqlDriver>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+// The engine handle under a Qt connection; nullptr when the driver is not SQLite's.
+sqlite3* EngineHandle(const QSqlDatabase& database)
+{
+    const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+[[noreturn]] void RaiseEngineError(sqlite3* handle)
+{
+    throw EDatabaseError(QString::fromUtf8(sqlite3_errmsg(handle)).trimmed());
+}
+
+// Whether the driver binds the value as null: an empty variant, and also a null string or byte
+// array and an invalid date or time, which Qt 6 variants no longer call null themselves.
+bool BindsAsNull(const QVariant& value)
+{
+    if (value.isNull())
+        return true;
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return static_cast<const QString*>(value.constData())->isNull();
+    case QMetaType::QByteArray:
+        return static_cast<const QByteArray*>(value.constData())->isNull();
+    case QMetaType::QDateTime:
+        return !value.toDateTime().isValid();
+    case QMetaType::QDate:
+        return !value.toDate().isValid();
+    case QMetaType::QTime:
+        return !value.toTime().isValid();
+    case QMetaType::QUuid:
+        return value.toUuid().isNull();
+    default:
+        return false;
+    }
+}
+
+int BindText(sqlite3_stmt* statement, int position, const QString& text)
+{
+    return sqlite3_bind_text16(statement, position, text.utf16(), int(text.size() * sizeof(char16_t)),
+                               SQLITE_TRANSIENT);
+}
+
+// Binds one value the way the driver would: numbers as numbers, dates and times as ISO text,
+// anything else as its text.
+int BindValue(sqlite3_stmt* statement, int position, const QVariant& value)
+{
+    if (BindsAsNull(value))
+        return sqlite3_bind_null(statement, position);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(statement, position, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(statement, position, value.toDouble());
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return sqlite3_bind_blob(statement, position, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    }
+    case QMetaType::QDateTime:
+        return BindText(statement, position, value.toDateTime().toString(Qt::ISODateWithMs));
+    case QMetaType::QTime:
+        return BindText(statement, position, value.toTime().toString(QStringLiteral("hh:mm:ss.zzz")));
+    default:
+        return BindText(statement, position, value.toString());
+    }
+}
+
+// The statement prepared and bound; empty when the text holds no statement at all.
+Statement Prepare(sqlite3* handle, const QString& text, const QVariantList& values)
+{
+    sqlite3_stmt* prepared = nullptr;
+    const void* tail = nullptr;
+    if (sqlite3_prepare16_v2(handle, text.utf16(), int(text.size() * sizeof(char16_t)), &prepared, &tail) !=
+        SQLITE_OK)
+        RaiseEngineError(handle);
+    Statement statement(prepared);
+    const qsizetype used = static_cast<const QChar*>(tail) - text.constData();
+    if (!QStringView(text).mid(used).trimmed().isEmpty())
+        throw EDatabaseError(QStringLiteral("Unable to execute multiple statements at a time"));
+    if (!statement)
+        return statement;
+    if (sqlite3_bind_parameter_count(prepared) != values.size())
+        throw EDatabaseError(QStringLiteral("Parameter count mismatch"));
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (BindValue(prepared, int(i + 1), values[i]) != SQLITE_OK)
+            RaiseEngineError(handle);
+    }
+    return statement;
+}
+
+// The driver's type for a declared column type: only these exact names (case ignored) are told
+// apart, every other declared type counts as text.
+QMetaType DeclaredType(const QString& declared)
+{
+    const QString name = declared.toLower();
+    if (name == u"integer" || name == u"int")
+        return QMetaType::fromType<int>();
+    if (name == u"double" || name == u"float" || name == u"real" || name.startsWith(u"numeric"))
+        return QMetaType::fromType<double>();
+    if (name == u"blob")
+        return QMetaType::fromType<QByteArray>();
+    if (name == u"boolean" || name == u"bool")
+        return QMetaType::fromType<bool>();
+    return QMetaType::fromType<QString>();
+}
+
+// The driver's type for a computed column, from the storage class of its first value.
+QMetaType StorageType(int storageClass)
+{
+    switch (storageClass) {
+    case SQLITE_INTEGER:
+        return QMetaType::fromType<int>();
+    case SQLITE_FLOAT:
+        return QMetaType::fromType<double>();
+    case SQLITE_BLOB:
+        return QMetaType::fromType<QByteArray>();
+    case SQLITE_TEXT:
+        return QMetaType::fromType<QString>();
+    default:
+        return QMetaType();
+    }
+}
+
+// Read while the first row (if any, hasRow) is current, as the driver reads them.
+QList<ResultColumn> ReadColumns(sqlite3_stmt* statement, bool hasRow)
+{
+    QList<ResultColumn> columns;
+    const int count = sqlite3_column_count(statement);
+    for (int i = 0; i < count; ++i) {
+        QString name(static_cast<const QChar*>(sqlite3_column_name16(statement, i)));
+        name.remove(u'"');
+        const QString declared(static_cast<const QChar*>(sqlite3_column_decltype16(statement, i)));
+        const QMetaType type = !declared.isEmpty() ? DeclaredType(declared)
+                               : hasRow            ? StorageType(sqlite3_column_type(statement, i))
+                                                   : QMetaType();
+        columns.append({name, type});
+    }
+    return columns;
+}
+
+QString DecodeText(std::string_view bytes)
+{
+    if (bytes.empty())
+        return QStringLiteral("");
+    QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    // The decoder reserves a character per byte, three times what Chinese text needs; shrinking
+    // in place keeps a hundred thousand rows from holding that slack.
+    if (text.capacity() > text.size())
+        text.squeeze();
+    return text;
+}
+
+// The strings of one column of a result. Columns such as sex, degree or province repeat a few
+// values in every row; handing out one shared string per distinct value spares a large open the
+// allocation, conversion and memory of one string per cell. A column of mostly distinct values
+// (names, identity numbers) soon stops being pooled, as looking up would then cost more than it
+// saves.
+class TextPool {
+public:
+    QString Text(std::string_view bytes)
+    {
+        if (FOff || bytes.size() > LongestPooled)
+            return DecodeText(bytes);
+        if (const auto found = FStrings.find(bytes); found != FStrings.end()) {
+            ++FHits;
+            return found->second;
+        }
+        QString text = DecodeText(bytes);
+        if (FStrings.size() < Capacity)
+            FStrings.emplace(bytes, text);
+        else if (++FMissesWhileFull > FHits)
+            FOff = true;
+        return text;
+    }
+
+private:
+    static constexpr std::size_t Capacity = 64;
+    static constexpr std::size_t LongestPooled = 64; // bytes
+
+    struct BytesHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view bytes) const { return std::hash<std::string_view>()(bytes); }
+    };
+    std::unordered_map<std::string, QString, BytesHash, std::equal_to<>> FStrings;
+    qint64 FHits = 0;
+    qint64 FMissesWhileFull = 0;
+    bool FOff = false;
+};
+
+QVariant CellValue(sqlite3_stmt* statement, int column, TextPool& pool)
+{
+    static const QVariant nullText{QMetaType::fromType<QString>()};
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(statement, column);
+    case SQLITE_BLOB: {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
+        return QByteArray(data, sqlite3_column_bytes(statement, column));
+    }
+    case SQLITE_NULL:
+        return nullText;
+    default: {
+        // The file's own UTF-8 read directly: the engine's conversion to UTF-16 costs more.
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        return pool.Text(std::string_view(text, std::size_t(sqlite3_column_bytes(statement, column))));
+    }
+    }
+}
+
+ResultRows ReadThroughEngine(sqlite3* handle, const QString& text, const QVariantList& values)
+{
+    ResultRows result;
+    const Statement statement = Prepare(handle, text, values);
+    if (!statement)
+        return result;
+    sqlite3_stmt* const step = statement.get();
+    int status = sqlite3_step(step);
+    const int count = sqlite3_column_count(step);
+    if (count > 0 && (status == SQLITE_ROW || status == SQLITE_DONE))
+        result.Columns = ReadColumns(step, status == SQLITE_ROW);
+    std::vector<TextPool> pools(count);
+    for (; status == SQLITE_ROW; status = sqlite3_step(step)) {
+        for (int i = 0; i < count; ++i)
+            result.Cells.append(CellValue(step, i, pools[i]));
+    }
+    if (status != SQLITE_DONE)
+        RaiseEngineError(handle);
+    return result;
+}
+
+} // namespace
+
+ResultRows ReadResult(const QSqlDatabase& database, const QString& text, const QVariantList& values)
+{
+    if (sqlite3* handle = EngineHandle(database))
+        return ReadThroughEngine(handle, text, values);
+    return ReadResultThroughDriver(database, text, values);
+}
+
+ResultRows ReadResultThroughDriver(const QSqlDatabase& database, const QString& text,
+                                   const QVariantList& values)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.prepare(text))
+        throw EDatabaseError::FromEngine(query.lastError());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    if (!query.exec())
+        throw EDatabaseError::FromEngine(query.lastError());
+    ResultRows result;
+    if (!query.isSelect())
+        return result;
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        result.Columns.append({record.fieldName(i), record.field(i).metaType()});
+    while (query.next()) {
+        for (int i = 0; i < record.count(); ++i)
+            result.Cells.append(query.value(i));
+    }
+    // The driver ends the rows quietly when reading one fails; a cut-off list is no result.
+    if (query.lastError().isValid())
+        throw EDatabaseError::FromEngine(query.lastError());
+    return result;
+}
