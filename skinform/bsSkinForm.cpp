@@ -525,32 +525,56 @@ void TbsSkinForm::PaintNCDefault(QPainter& C)
     C.restore();
 }
 
+// The client background's picture piece: ClRect of the frame picture, or the background picture.
+void TbsSkinForm::PrepareClientTile()
+{
+    FClientTile = QImage();
+    FClientTileSolid = false;
+    if (!FSkinSupport)
+        return;
+    const QImage* source = &FPicture;
+    QRect piece = ExactQRect(FSD->ClRect);
+    if (FSD->BGPictureIndex != -1) {
+        source = &ActivePicture(FSD->BGPictureIndex);
+        piece = source->rect();
+    }
+    piece = piece.intersected(source->rect());
+    if (piece.isEmpty())
+        return;
+    FClientTile = source->copy(piece);
+    // A piece of one colour is filled, not tiled.
+    const QRgb first = FClientTile.pixel(0, 0);
+    FClientTileSolid = true;
+    for (int y = 0; y < FClientTile.height() && FClientTileSolid; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(FClientTile.constScanLine(y));
+        FClientTileSolid =
+            std::all_of(line, line + FClientTile.width(), [first](QRgb c) { return c == first; });
+    }
+}
+
 void TbsSkinForm::PaintBG(QPainter& C)
 {
     const QRect client = FForm->ClientWidget()->geometry();
     if (client.isEmpty())
         return;
-    const QRect part = FSkinSupport ? ExactQRect(FSD->BGPictureIndex == -1 ? FSD->ClRect : TRect{}) : QRect();
-    QImage tile;
-    const QImage* source = &FPicture;
-    QRect piece = part;
-    if (FSkinSupport && FSD->BGPictureIndex != -1) {
-        source = &ActivePicture(FSD->BGPictureIndex);
-        piece = source->rect();
-    }
-    piece = piece.intersected(source->rect());
-    if (!FSkinSupport || piece.isEmpty()) {
-        C.fillRect(client, FSkinSupport ? ColorToQColor(FSD->FSkinColors.FcBtnFace) : SysBtnFace());
-    } else if (!FSD->StretchEffect) {
-        tile = source->copy(piece);
-        C.save();
-        C.setBrushOrigin(client.topLeft());
-        C.fillRect(client, QBrush(tile));
-        C.restore();
+    if (!FSkinSupport) {
+        C.fillRect(client, SysBtnFace());
+    } else if (FClientTile.isNull()) {
+        C.fillRect(client, ColorToQColor(FSD->FSkinColors.FcBtnFace));
+    } else if (!FSD->StretchEffect || FClientTileSolid) {
+        if (FClientTileSolid) {
+            C.fillRect(client, QColor::fromRgb(FClientTile.pixel(0, 0)));
+        } else {
+            C.save();
+            C.setBrushOrigin(client.topLeft());
+            C.fillRect(client, QBrush(FClientTile));
+            C.restore();
+        }
     } else {
         QImage stretched;
-        PaintClientPart(QRect(QPoint(0, 0), piece.size()), QRect(QPoint(0, 0), client.size()), stretched,
-                        FSD->StretchType, true, client.width(), client.height(), piece, *source);
+        const QRect piece = FClientTile.rect();
+        PaintClientPart(piece, QRect(QPoint(0, 0), client.size()), stretched, FSD->StretchType, true,
+                        client.width(), client.height(), piece, FClientTile);
         C.drawImage(client.topLeft(), stretched);
     }
     if (!LogoBitMap.isNull()) {
@@ -796,6 +820,7 @@ void TbsSkinForm::BeforeChangeSkinData()
     FSkinSupport = false;
     ClearObjects();
     FPictureCache.clear();
+    FClientTile = QImage();
     FLayerBorder->Hide();
     if (OnBeforeChangeSkinData)
         OnBeforeChangeSkinData();
@@ -816,6 +841,7 @@ void TbsSkinForm::ChangeSkinData()
             FInActivePicture = QImage();
     }
     FSkinSupport = !FPicture.isNull();
+    PrepareClientTile();
     FLayerBorder->Hide();
     if (FSkinSupport && FSkinnableForm) {
         CreateSkinObjects();

@@ -167,6 +167,7 @@ private:
     bool HandleSkinMessage(QEvent* event);
     void FollowWithLayeredBorder();
     void PaintCaptionDefault(QPainter& C, const QRect& R);
+    void PrepareClientTile();
 
     TForm* FForm;
     QPointer<TbsSkinData> FSD;
@@ -180,6 +181,8 @@ private:
     QRect FNormalBounds;
     QImage FPicture, FInActivePicture;
     mutable std::map<int, QImage> FPictureCache;
+    QImage FClientTile;
+    bool FClientTileSolid = false;
     QTimer* FMorphTimer;
     std::unique_ptr<TbsFormLayerBorder> FLayerBorder;
     // Moving the window ourselves where the window manager does not.

@@ -465,3 +465,20 @@ TEST(HostileSkin, OddGeometryPaintsWithoutHangOrReadingOutsideAPicture)
             EXPECT_LE(piece.width(), 300);
     }
 }
+
+TEST_F(OurSkinFrame, ClientBackgroundIsTheFramePicturesClientPartAndNoSkinGivesTheButtonFace)
+{
+    Framed skinned(skin, 300, 200), plain(nullptr, 300, 200);
+    for (Framed* f : {&skinned, &plain}) {
+        QImage image(f->form.size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter p(&image);
+        f->skinForm->PaintBG(p);
+        const QRect client = f->form.ClientWidget()->geometry();
+        const QRgb expected = f == &skinned ? f->skinForm->MainPicture().pixel(100, 100) : SysBtnFace().rgb();
+        EXPECT_EQ(image.pixel(client.center()), expected);
+        EXPECT_EQ(image.pixel(client.bottomRight()), expected);
+        EXPECT_EQ(image.pixel(client.left() - 1, client.top()), QColor(Qt::magenta).rgb())
+            << "frame left alone";
+    }
+}
