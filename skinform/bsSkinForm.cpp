@@ -11,6 +11,7 @@
 #include "bsSkinLink.h"
 #include "bsTextHelpers.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -65,7 +66,7 @@ const QImage& NullImage()
 } // namespace
 
 TbsSkinForm::TbsSkinForm(TForm* AForm)
-    : QObject(AForm), FForm(AForm), FMorphTimer(new QTimer(this)),
+    : QObject(AForm), FForm(AForm), FMorphTimer(new QTimer(this)), FMouseTimer(new QTimer(this)),
       FLayerBorder(std::make_unique<TbsFormLayerBorder>())
 {
     setObjectName(QStringLiteral("bsSkinForm1"));
@@ -74,6 +75,15 @@ TbsSkinForm::TbsSkinForm(TForm* AForm)
     MenusFont = SkinRecordFont(QStringLiteral("Tahoma"), 13, {});
     FMorphTimer->setInterval(25);
     connect(FMorphTimer, &QTimer::timeout, this, &TbsSkinForm::MorphTimerTimer);
+    // The pointer can leave a caption button into the client widget without the window being told.
+    FMouseTimer->setInterval(50);
+    connect(FMouseTimer, &QTimer::timeout, this, [this] {
+        const QPoint P = FForm->mapFromGlobal(QCursor::pos());
+        if (MouseCaptureObject < 0 && (ObjectAt(P) != ActiveObject || !FForm->rect().contains(P)))
+            MouseLeaveFrame();
+        if (ActiveObject < 0)
+            FMouseTimer->stop();
+    });
     FForm->setMouseTracking(true);
     FForm->installEventFilter(this);
     ApplyFrameHint();
@@ -727,8 +737,10 @@ void TbsSkinForm::MouseMove(const QPoint& P)
     if (ActiveObject >= 0 && ActiveObject < int(ObjectList.size()))
         ObjectList[size_t(ActiveObject)]->MouseLeave();
     ActiveObject = index;
-    if (index >= 0 && (MouseCaptureObject < 0 || MouseCaptureObject == index))
+    if (index >= 0 && (MouseCaptureObject < 0 || MouseCaptureObject == index)) {
         ObjectList[size_t(index)]->MouseEnter();
+        FMouseTimer->start();
+    }
 }
 
 void TbsSkinForm::MouseLeaveFrame()
@@ -948,6 +960,8 @@ bool TbsSkinForm::HandleSkinMessage(QEvent* event)
         FSkinnableForm = FSD->SkinnableForm();
         ApplyFrameHint();
         ChangeSkinData();
+        // The controls look their objects up again, whichever repository they use.
+        RelaySkinChange(FForm, smSkinChange, nullptr);
         break;
     case smLayeredBordersChanged:
     case smAeroBlurChanged:

@@ -184,6 +184,8 @@ private:
     QImage FClientTile;
     bool FClientTileSolid = false;
     QTimer* FMorphTimer;
+    // Pointer tracking over the frame objects (50 ms) while one is under the pointer.
+    QTimer* FMouseTimer;
     std::unique_ptr<TbsFormLayerBorder> FLayerBorder;
     // Moving the window ourselves where the window manager does not.
     bool FOwnMove = false;
