@@ -482,3 +482,22 @@ TEST_F(OurSkinFrame, ClientBackgroundIsTheFramePicturesClientPartAndNoSkinGivesT
             << "frame left alone";
     }
 }
+
+TEST(SmallSkin, InactiveWindowGetsTheSkinsInactiveEffectOnlyWhenTheSkinAsksForIt)
+{
+    for (bool asks : {false, true}) {
+        SCOPED_TRACE(asks);
+        TestSkin folder;
+        WriteSmallPictures(folder);
+        const QString effect = asks ? QStringLiteral("autorenderinginactiveimage=1\ninactiveeffect=ieinvert")
+                                    : QStringLiteral("inactiveeffect=ieinvert");
+        auto skin = folder.Load(SmallSkin(QStringLiteral("frame.bmp"), 18, effect, QString()));
+        Framed f(skin.get(), 200, 100);
+        ASSERT_FALSE(f.skinForm->GetFormActive());
+        const QImage image = f.Paint();
+        const QRgb frame = asks ? qRgb(127, 127, 127) : qRgb(128, 128, 128);
+        EXPECT_EQ(image.pixel(0, 50), frame) << "left strip";
+        EXPECT_EQ(image.pixel(100, image.height() - 1), frame) << "bottom strip";
+        EXPECT_EQ(image.pixel(50, 50), QColor(Qt::magenta).rgb()) << "client area";
+    }
+}
