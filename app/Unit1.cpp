@@ -4,6 +4,7 @@
 #include "DatabaseFileState.h"
 #include "Dialogs.h"
 #include "EmbeddedSkin.h"
+#include "ProgramSkinForm.h"
 #include "TApplication.h"
 #include "TQuery.h"
 #include "Unit2.h"
@@ -62,6 +63,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
     LoadStoredSkin(*bsSkinData1, *bsCompressedStoredSkin1, EmbeddedSkinData());
     SetCaption(QStringLiteral("人事管理系统 - 登录"));
     SetClientSize(327, 203);
+    bsSkinForm1 = AttachProgramSkinForm(this, bsSkinData1);
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSize(8);
     setFont(tahoma);

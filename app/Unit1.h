@@ -15,10 +15,15 @@ class TbsSkinMessage;
 class TbsSkinSpeedButton;
 class TbsSkinStdLabel;
 
+class TbsSkinForm;
+
 class TForm1 : public TForm {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+
+    // The skinned frame.
+    TbsSkinForm* bsSkinForm1 = nullptr;
 
     // The program's one skin repository and the stored skin it loads, the program's own skin. They
     // are created first, before any control of any window, because every skinned control links to

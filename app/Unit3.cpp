@@ -2,6 +2,7 @@
 #include "Unit3.h"
 
 #include "MainWindowPictures.h"
+#include "ProgramSkinForm.h"
 #include "TApplication.h"
 #include "TImageList.h"
 #include "Unit1.h"
@@ -19,6 +20,7 @@ TForm3::TForm3(QWidget* parent) : TForm(parent)
     setObjectName(QStringLiteral("Form3"));
     SetCaption(QStringLiteral(" 人事信息管理系统  人事部信息组 制作"));
     SetClientSize(720, 432);
+    bsSkinForm1 = AttachProgramSkinForm(this, Form1->bsSkinData1);
 
     ImageList2 = new TImageList(64, 64, this);
     ImageList2->setObjectName(QStringLiteral("ImageList2"));

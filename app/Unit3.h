@@ -7,10 +7,15 @@ class TImageList;
 class TbsSkinSpeedButton;
 class TbsSkinStdLabel;
 
+class TbsSkinForm;
+
 class TForm3 : public TForm {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
+
+    // The skinned frame.
+    TbsSkinForm* bsSkinForm1 = nullptr;
 
     TImageList* ImageList2;
     TbsSkinSpeedButton* bsSkinSpeedButton1;

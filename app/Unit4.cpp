@@ -5,6 +5,7 @@
 #include "ControlFactory.h"
 #include "DataAccess.h"
 #include "DepartmentTree.h"
+#include "ProgramSkinForm.h"
 #include "QueryActions.h"
 #include "TApplication.h"
 #include "TNodeData.h"
@@ -112,6 +113,7 @@ TForm4::TForm4(QWidget* parent) : TForm(parent)
     setObjectName(QStringLiteral("Form4"));
     SetCaption(QStringLiteral("档案管理"));
     SetClientSize(835, 521);
+    bsSkinForm1 = AttachProgramSkinForm(this, Form1->bsSkinData1);
 
     CreateTree();
     CreatePeople();

@@ -26,10 +26,15 @@ class TbsSkinStdLabel;
 class TbsSkinTabSheet;
 class TbsSkinTreeView;
 
+class TbsSkinForm;
+
 class TForm4 : public TForm {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
+
+    // The skinned frame.
+    TbsSkinForm* bsSkinForm1 = nullptr;
 
     // The department tree and its menu.
     TbsSkinPanel* bsSkinPanel1;

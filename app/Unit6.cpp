@@ -4,6 +4,7 @@
 #include "ControlFactory.h"
 #include "DataAccess.h"
 #include "DepartmentTree.h"
+#include "ProgramSkinForm.h"
 #include "TNodeData.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -19,6 +20,7 @@ TForm6::TForm6(QWidget* parent) : TForm(parent)
     setObjectName(QStringLiteral("Form6"));
     SetCaption(QStringLiteral("部门选择"));
     SetClientSize(238, 362);
+    bsSkinForm1 = AttachProgramSkinForm(this, Form1->bsSkinData1);
 
     tvper = CreateControl<TbsSkinTreeView>(ClientWidget(), "tvper", 0, 0, 238, 362);
     tvper->SetDrawSkin(false);

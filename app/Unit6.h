@@ -8,10 +8,15 @@ class TMenuItem;
 class TbsSkinPopupMenu;
 class TbsSkinTreeView;
 
+class TbsSkinForm;
+
 class TForm6 : public TForm {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
+
+    // The skinned frame.
+    TbsSkinForm* bsSkinForm1 = nullptr;
 
     // Loaded together with the archive window's tree (TForm4::lv).
     TbsSkinTreeView* tvper;

@@ -2,6 +2,7 @@
 #include "Unit7.h"
 
 #include "ControlFactory.h"
+#include "ProgramSkinForm.h"
 #include "QueryActions.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -17,6 +18,7 @@ TForm7::TForm7(QWidget* parent) : TForm(parent)
     setObjectName(QStringLiteral("Form7"));
     SetCaption(QStringLiteral("待办事项"));
     SetClientSize(840, 483);
+    bsSkinForm1 = AttachProgramSkinForm(this, Form1->bsSkinData1);
     QWidget* client = ClientWidget();
     TbsSkinData* skin = Form1->bsSkinData1;
 

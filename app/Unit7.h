@@ -9,10 +9,15 @@ class TbsSkinDBGrid;
 class TbsSkinDBMemo;
 class TbsSkinStdLabel;
 
+class TbsSkinForm;
+
 class TForm7 : public TForm {
     Q_OBJECT
 public:
     explicit TForm7(QWidget* parent = nullptr);
+
+    // The skinned frame.
+    TbsSkinForm* bsSkinForm1 = nullptr;
 
     TbsSkinDBGrid* bsSkinDBGrid1;
     TbsSkinStdLabel* bsSkinStdLabel1;

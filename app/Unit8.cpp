@@ -2,6 +2,7 @@
 #include "Unit8.h"
 
 #include "ControlFactory.h"
+#include "ProgramSkinForm.h"
 #include "QueryActions.h"
 #include "TQuery.h"
 #include "Unit1.h"
@@ -19,6 +20,7 @@ TForm8::TForm8(QWidget* parent) : TForm(parent)
     setObjectName(QStringLiteral("Form8"));
     SetCaption(QStringLiteral("用户管理"));
     SetClientSize(394, 383);
+    bsSkinForm1 = AttachProgramSkinForm(this, Form1->bsSkinData1);
     QWidget* client = ClientWidget();
     TbsSkinData* skin = Form1->bsSkinData1;
 

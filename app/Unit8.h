@@ -8,10 +8,15 @@ class TbsSkinDBEdit;
 class TbsSkinDBGrid;
 class TbsSkinStdLabel;
 
+class TbsSkinForm;
+
 class TForm8 : public TForm {
     Q_OBJECT
 public:
     explicit TForm8(QWidget* parent = nullptr);
+
+    // The skinned frame.
+    TbsSkinForm* bsSkinForm1 = nullptr;
 
     TbsSkinDBGrid* bsSkinDBGrid1;
     TbsSkinStdLabel* bsSkinStdLabel1;

@@ -8,7 +8,8 @@ packages=(
   libgtest-dev googletest
   clang libclang-rt-14-dev
   fonts-wqy-microhei
-  xvfb xauth x11-apps imagemagick xdotool
+  xvfb xauth x11-apps imagemagick xdotool openbox picom
+  libxcb1-dev
 )
 missing=()
 for p in "${packages[@]}"; do
