@@ -9,7 +9,9 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <sqlite3.h>
 #include <string>
 #include <string_view>
@@ -174,34 +176,40 @@ QString DecodeText(std::string_view bytes)
     if (bytes.empty())
         return QStringLiteral("");
     QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-    // The decoder reserves a character per byte, three times what Chinese text needs; shrinking
-    // in place keeps a hundred thousand rows from holding that slack.
+    // The decoder reserves a character per byte, three times what Chinese text needs; a string
+    // kept for many cells should not hold that slack.
     if (text.capacity() > text.size())
         text.squeeze();
     return text;
 }
 
 // The strings of one column of a result. Columns such as sex, degree or province repeat a few
-// values in every row; handing out one shared string per distinct value spares a large open the
-// allocation, conversion and memory of one string per cell. A column of mostly distinct values
-// (names, identity numbers) soon stops being pooled, as looking up would then cost more than it
-// saves.
+// values in every row; one shared string per distinct value spares a large open the conversion
+// and memory of a text per cell, and reading such a cell costs no allocation. A column of mostly
+// distinct values (names, identity numbers) soon stops being pooled, as looking up would then
+// cost more than it saves; its texts are kept as their bytes.
 class TextPool {
 public:
-    QString Text(std::string_view bytes)
+    void Append(ResultRows& rows, std::string_view bytes)
     {
-        if (FOff || bytes.size() > LongestPooled)
-            return DecodeText(bytes);
+        if (FOff || bytes.size() > LongestPooled) {
+            rows.AppendText(bytes);
+            return;
+        }
         if (const auto found = FStrings.find(bytes); found != FStrings.end()) {
             ++FHits;
-            return found->second;
+            rows.AppendShared(found->second);
+            return;
         }
-        QString text = DecodeText(bytes);
-        if (FStrings.size() < Capacity)
-            FStrings.emplace(bytes, text);
-        else if (++FMissesWhileFull > FHits)
+        if (FStrings.size() < Capacity) {
+            const quint32 index = rows.AddSharedText(DecodeText(bytes));
+            FStrings.emplace(bytes, index);
+            rows.AppendShared(index);
+            return;
+        }
+        if (++FMissesWhileFull > FHits)
             FOff = true;
-        return text;
+        rows.AppendText(bytes);
     }
 
 private:
@@ -212,30 +220,33 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view bytes) const { return std::hash<std::string_view>()(bytes); }
     };
-    std::unordered_map<std::string, QString, BytesHash, std::equal_to<>> FStrings;
+    std::unordered_map<std::string, quint32, BytesHash, std::equal_to<>> FStrings;
     qint64 FHits = 0;
     qint64 FMissesWhileFull = 0;
     bool FOff = false;
 };
 
-QVariant CellValue(sqlite3_stmt* statement, int column, TextPool& pool)
+void AppendCell(ResultRows& rows, sqlite3_stmt* statement, int column, TextPool& pool)
 {
-    static const QVariant nullText{QMetaType::fromType<QString>()};
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
-        return qlonglong(sqlite3_column_int64(statement, column));
+        rows.AppendInteger(sqlite3_column_int64(statement, column));
+        return;
     case SQLITE_FLOAT:
-        return sqlite3_column_double(statement, column);
+        rows.AppendValue(sqlite3_column_double(statement, column));
+        return;
     case SQLITE_BLOB: {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
-        return QByteArray(data, sqlite3_column_bytes(statement, column));
+        rows.AppendValue(QByteArray(data, sqlite3_column_bytes(statement, column)));
+        return;
     }
     case SQLITE_NULL:
-        return nullText;
+        rows.AppendNullText();
+        return;
     default: {
         // The file's own UTF-8 read directly: the engine's conversion to UTF-16 costs more.
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        return pool.Text(std::string_view(text, std::size_t(sqlite3_column_bytes(statement, column))));
+        pool.Append(rows, std::string_view(text, std::size_t(sqlite3_column_bytes(statement, column))));
     }
     }
 }
@@ -254,7 +265,7 @@ ResultRows ReadThroughEngine(sqlite3* handle, const QString& text, const QVarian
     std::vector<TextPool> pools(count);
     for (; status == SQLITE_ROW; status = sqlite3_step(step)) {
         for (int i = 0; i < count; ++i)
-            result.Cells.append(CellValue(step, i, pools[i]));
+            AppendCell(result, step, i, pools[i]);
     }
     if (status != SQLITE_DONE)
         RaiseEngineError(handle);
@@ -262,6 +273,176 @@ ResultRows ReadThroughEngine(sqlite3* handle, const QString& text, const QVarian
 }
 
 } // namespace
+
+// ---- the rows ----
+
+QString ResultRows::TextAt(quint32 offset) const
+{
+    const char* bytes = FText.Together(offset);
+    std::size_t size = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = quint8(*bytes++);
+        size |= std::size_t(byte & 0x7f) << shift;
+        if (byte < 0x80)
+            break;
+    }
+    return size == 0 ? QStringLiteral("") : QString::fromUtf8(bytes, qsizetype(size));
+}
+
+QVariant ResultRows::Value(qsizetype row, int column) const
+{
+    const std::size_t cell = Cell(row, column);
+    const quint32 payload = FPayloads[cell];
+    switch (FTags[cell]) {
+    case Empty:
+        return QVariant();
+    case NullText:
+        return QVariant(QMetaType::fromType<QString>());
+    case Integer:
+        return qlonglong(qint32(payload));
+    case Utf8:
+        return TextAt(payload);
+    case Shared:
+        return FShared[payload];
+    default:
+        return FOthers[payload];
+    }
+}
+
+QString ResultRows::Text(qsizetype row, int column) const
+{
+    const std::size_t cell = Cell(row, column);
+    switch (FTags[cell]) {
+    case Utf8:
+        return TextAt(FPayloads[cell]);
+    case Shared:
+        return FShared[FPayloads[cell]];
+    default: {
+        const QVariant value = Value(row, column);
+        return value.isNull() ? QString() : value.toString();
+    }
+    }
+}
+
+QVariantList ResultRows::Row(qsizetype row) const
+{
+    QVariantList values;
+    values.reserve(Columns.size());
+    for (int column = 0; column < ColumnCount(); ++column)
+        values.append(Value(row, column));
+    return values;
+}
+
+quint32 ResultRows::Store(const QVariant& value, Tag& tag, std::optional<quint32> place)
+{
+    if (!value.isValid()) {
+        tag = Empty;
+        return 0;
+    }
+    if (value.typeId() == QMetaType::LongLong) {
+        const qlonglong number = value.toLongLong();
+        if (number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max()) {
+            tag = Integer;
+            return quint32(qint32(number));
+        }
+    }
+    if (value.typeId() == QMetaType::QString && static_cast<const QString*>(value.constData())->isNull()) {
+        tag = NullText;
+        return 0;
+    }
+    tag = Other;
+    if (place) {
+        FOthers[*place] = value;
+        return *place;
+    }
+    FOthers.push_back(value);
+    return quint32(FOthers.size() - 1);
+}
+
+void ResultRows::SetValue(qsizetype row, int column, const QVariant& value)
+{
+    const std::size_t cell = Cell(row, column);
+    // A cell written again reuses its place aside, so editing one row over and over does not grow.
+    Tag tag = Empty;
+    FPayloads[cell] = Store(value, tag, FTags[cell] == Other ? std::optional(FPayloads[cell]) : std::nullopt);
+    FTags[cell] = tag;
+}
+
+void ResultRows::SetRow(qsizetype row, const QVariantList& values)
+{
+    for (qsizetype column = 0; column < values.size(); ++column)
+        SetValue(row, int(column), values[column]);
+}
+
+void ResultRows::AppendRow()
+{
+    FTags.append(std::size_t(Columns.size()), Empty);
+    FPayloads.append(std::size_t(Columns.size()), 0);
+}
+
+void ResultRows::RemoveRow(qsizetype row)
+{
+    const auto first = std::size_t(row) * std::size_t(Columns.size());
+    FTags.erase(first, std::size_t(Columns.size()));
+    FPayloads.erase(first, std::size_t(Columns.size()));
+}
+
+void ResultRows::Append(Tag tag, quint32 payload)
+{
+    FTags.push_back(tag);
+    FPayloads.push_back(payload);
+}
+
+void ResultRows::AppendValue(const QVariant& value)
+{
+    Tag tag = Empty;
+    const quint32 payload = Store(value, tag);
+    Append(tag, payload);
+}
+
+void ResultRows::AppendInteger(qint64 value)
+{
+    if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max())
+        Append(Integer, quint32(qint32(value)));
+    else
+        AppendValue(qlonglong(value));
+}
+
+void ResultRows::AppendNullText()
+{
+    Append(NullText, 0);
+}
+
+void ResultRows::AppendText(std::string_view utf8)
+{
+    char length[10];
+    std::size_t used = 0;
+    for (std::size_t size = utf8.size();; size >>= 7) {
+        length[used++] = char((size & 0x7f) | (size > 0x7f ? 0x80 : 0));
+        if (size <= 0x7f)
+            break;
+    }
+    // A text lies within one block of the buffer and offsets are 32 bits: a longer text, and
+    // texts beyond 4 GB of them, are kept as strings.
+    constexpr std::size_t block = std::size_t(1) << TextBlockShift;
+    const std::size_t size = used + utf8.size();
+    if (size > block || FText.size() + size + block > std::numeric_limits<quint32>::max()) {
+        AppendValue(DecodeText(utf8));
+        return;
+    }
+    Append(Utf8, quint32(FText.AppendTogether(std::string_view(length, used), utf8)));
+}
+
+quint32 ResultRows::AddSharedText(const QString& text)
+{
+    FShared.push_back(text);
+    return quint32(FShared.size() - 1);
+}
+
+void ResultRows::AppendShared(quint32 index)
+{
+    Append(Shared, index);
+}
 
 ResultRows ReadResult(const QSqlDatabase& database, const QString& text, const QVariantList& values)
 {
@@ -289,7 +470,7 @@ ResultRows ReadResultThroughDriver(const QSqlDatabase& database, const QString& 
         result.Columns.append({record.fieldName(i), record.field(i).metaType()});
     while (query.next()) {
         for (int i = 0; i < record.count(); ++i)
-            result.Cells.append(query.value(i));
+            result.AppendValue(query.value(i));
     }
     // The driver ends the rows quietly when reading one fails; a cut-off list is no result.
     if (query.lastError().isValid())

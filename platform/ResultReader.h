@@ -6,6 +6,12 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <type_traits>
+#include <vector>
 
 // A column of a result as the database driver describes it: its name, and the type its declared
 // column type maps to (or, for a computed column, the type of its first value).
@@ -14,11 +20,111 @@ struct ResultColumn {
     QMetaType Type;
 };
 
-// The columns of a result and its rows one after another, Columns.size() cells each. A statement
-// that answers no columns (an insert, say) has neither.
-struct ResultRows {
+// A growing array of plain values in blocks of 2^Shift: growing never copies what is there, and
+// the blocks come from the ordinary heap, so that memory freed by one large open is still mapped
+// when the next one runs (a single growing block would be moved and its pages touched anew).
+template <class T, int Shift> class BlockArray {
+    static_assert(std::is_trivially_copyable_v<T>);
+    static constexpr std::size_t BlockSize = std::size_t(1) << Shift;
+
+public:
+    std::size_t size() const { return FSize; }
+    T& operator[](std::size_t i) { return FBlocks[i >> Shift][i & (BlockSize - 1)]; }
+    const T& operator[](std::size_t i) const { return FBlocks[i >> Shift][i & (BlockSize - 1)]; }
+
+    void push_back(T value)
+    {
+        if ((FSize & (BlockSize - 1)) == 0 && (FSize >> Shift) == FBlocks.size())
+            FBlocks.push_back(std::make_unique_for_overwrite<T[]>(BlockSize));
+        (*this)[FSize++] = value;
+    }
+    void append(std::size_t count, T value)
+    {
+        for (std::size_t i = 0; i < count; ++i)
+            push_back(value);
+    }
+    // Copies the values of head and then of tail (together at most a block) so that they lie
+    // together in one block, skipping the rest of the last block when they do not fit there;
+    // answers where they start.
+    std::size_t AppendTogether(std::basic_string_view<T> head, std::basic_string_view<T> tail)
+    {
+        if ((FSize & (BlockSize - 1)) + head.size() + tail.size() > BlockSize)
+            FSize = (FSize + BlockSize - 1) & ~(BlockSize - 1);
+        if ((FSize >> Shift) == FBlocks.size())
+            FBlocks.push_back(std::make_unique_for_overwrite<T[]>(BlockSize));
+        const std::size_t start = FSize;
+        T* at = std::copy(head.begin(), head.end(), &(*this)[start]);
+        std::copy(tail.begin(), tail.end(), at);
+        FSize += head.size() + tail.size();
+        return start;
+    }
+    const T* Together(std::size_t start) const { return &(*this)[start]; }
+    void erase(std::size_t first, std::size_t count)
+    {
+        for (std::size_t i = first; i + count < FSize; ++i)
+            (*this)[i] = (*this)[i + count];
+        FSize -= count;
+    }
+
+private:
+    std::vector<std::unique_ptr<T[]>> FBlocks;
+    std::size_t FSize = 0;
+};
+
+// The columns of a result and its rows, held compactly: a large open holds millions of cells, and
+// a variant per cell (plus a string per text) costs several times the memory of the data itself,
+// and on a busy machine touching that memory costs more than reading the file. A cell is a type
+// tag and 32 bits: small integers in place, text as UTF-8 in one shared buffer or, for a column
+// that repeats a few values (sex, degree, province), as one shared string per distinct value;
+// anything else (reals, blobs, large integers, values written since) is kept as a variant aside.
+// Value answers exactly the variant that was stored or read. A statement that answers no columns
+// (an insert, say) has neither columns nor rows.
+class ResultRows {
+public:
     QList<ResultColumn> Columns;
-    QList<QVariant> Cells;
+
+    int ColumnCount() const { return int(Columns.size()); }
+    qsizetype RowCount() const { return Columns.isEmpty() ? 0 : qsizetype(FTags.size()) / Columns.size(); }
+    QVariant Value(qsizetype row, int column) const;
+    QVariantList Row(qsizetype row) const;
+    // The value as text, a null string for a null or empty one, without making a variant.
+    QString Text(qsizetype row, int column) const;
+
+    void SetValue(qsizetype row, int column, const QVariant& value);
+    // Takes values.size() cells from the start of the row.
+    void SetRow(qsizetype row, const QVariantList& values);
+    // A row of empty (invalid) variants at the end.
+    void AppendRow();
+    void RemoveRow(qsizetype row);
+
+    // Cells are added one after another, row by row, while reading.
+    void AppendValue(const QVariant& value);
+    void AppendInteger(qint64 value);
+    void AppendNullText();
+    // Text kept as its UTF-8 bytes, decoded when read.
+    void AppendText(std::string_view utf8);
+    // A shared string handed out for every cell holding it; answers its number for AppendShared.
+    quint32 AddSharedText(const QString& text);
+    void AppendShared(quint32 index);
+
+private:
+    std::size_t Cell(qsizetype row, int column) const
+    {
+        return std::size_t(row) * std::size_t(Columns.size()) + std::size_t(column);
+    }
+    QString TextAt(quint32 offset) const;
+
+    enum Tag : quint8 { Empty, NullText, Integer, Utf8, Shared, Other };
+    // The payload of value, setting its tag; a value kept aside goes to place when given.
+    quint32 Store(const QVariant& value, Tag& tag, std::optional<quint32> place = std::nullopt);
+    void Append(Tag tag, quint32 payload);
+
+    BlockArray<quint8, 16> FTags; // Columns.size() per row
+    BlockArray<quint32, 16> FPayloads;
+    static constexpr int TextBlockShift = 20;
+    BlockArray<char, TextBlockShift> FText; // each text: its length as a varint, then its bytes
+    std::vector<QString> FShared;
+    std::vector<QVariant> FOthers;
 };
 
 // Runs statement text with "?" placeholders, binding values in order, and reads all its rows.

@@ -21,8 +21,7 @@ bool TField::IsNull() const
 
 QString TField::AsString() const
 {
-    const QVariant& value = FDataSet->CurrentValue(FIndex);
-    return value.isNull() ? QString() : value.toString();
+    return FDataSet->CurrentText(FIndex);
 }
 
 int TField::AsInteger() const

@@ -8,7 +8,6 @@
 
 #include <QSqlError>
 #include <algorithm>
-#include <span>
 
 namespace
 {
@@ -145,7 +144,7 @@ void TQuery::Open()
     if (result.Columns.isEmpty())
         throw EDatabaseError(QStringLiteral("%1: The statement does not return rows").arg(objectName()));
     ReadFields(result.Columns);
-    FCells = std::move(result.Cells);
+    FRows = std::move(result);
     FCurrent = RecordCount() > 0 ? 0 : -1;
     FBof = true;
     FEof = FCurrent < 0;
@@ -182,7 +181,7 @@ void TQuery::Close()
     FFieldIndex.clear();
     FFoldedFieldIndex.clear();
     FKeyColumn = -1;
-    FCells.clear();
+    FRows = ResultRows();
     FColumnCount = 0;
     FCurrent = -1;
     FBof = FEof = true;
@@ -210,19 +209,25 @@ TField* TQuery::FieldByName(const QString& name) const
     throw EDatabaseError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), name));
 }
 
-const QVariant& TQuery::CurrentValue(int field) const
+QVariant TQuery::CurrentValue(int field) const
 {
-    static const QVariant null;
     if (FCurrent < 0 || field < 0 || field >= FColumnCount)
-        return null;
-    return FCells.at(qsizetype(FCurrent) * FColumnCount + field);
+        return QVariant();
+    return FRows.Value(FCurrent, field);
+}
+
+QString TQuery::CurrentText(int field) const
+{
+    if (FCurrent < 0 || field < 0 || field >= FColumnCount)
+        return QString();
+    return FRows.Text(FCurrent, field);
 }
 
 QVariant TQuery::RowValue(int row, int field) const
 {
     if (row < 0 || row >= RecordCount() || field < 0 || field >= FColumnCount)
         return QVariant();
-    return FCells.at(qsizetype(row) * FColumnCount + field);
+    return FRows.Value(row, field);
 }
 
 void TQuery::SetFieldValue(TField* field, const QVariant& value)
@@ -232,7 +237,7 @@ void TQuery::SetFieldValue(TField* field, const QVariant& value)
         throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(field->FieldName()));
     if (!IsEditState(FState))
         Edit();
-    FCells[qsizetype(FCurrent) * FColumnCount + field->Index()] = value;
+    FRows.SetValue(FCurrent, field->Index(), value);
     FChanged[field->Index()] = true;
     DataEvent(TDataEvent::FieldChange, field);
 }
@@ -332,7 +337,7 @@ void TQuery::Edit()
         StartNewRow();
         return;
     }
-    FSavedRow = FCells.mid(qsizetype(FCurrent) * FColumnCount, FColumnCount);
+    FSavedRow = FRows.Row(FCurrent);
     FChanged.assign(FColumnCount, false);
     SetState(dsEdit);
     DataEvent(TDataEvent::RecordChange);
@@ -355,7 +360,7 @@ void TQuery::Append()
 void TQuery::StartNewRow()
 {
     FRowBeforeInsert = FCurrent;
-    FCells.resize(FCells.size() + FColumnCount);
+    FRows.AppendRow();
     FCurrent = RecordCount() - 1;
     FBof = FEof = false;
     FChanged.assign(FColumnCount, false);
@@ -378,8 +383,7 @@ void TQuery::Post()
     }
     if (FState == dsInsert || !changed.isEmpty()) {
         TableWriter writer = RowWriter();
-        const std::span<const QVariant> row(FCells.constData() + qsizetype(FCurrent) * FColumnCount,
-                                            FColumnCount);
+        const QVariantList row = FRows.Row(FCurrent);
         if (FState == dsInsert) {
             ReplaceCurrentRow(writer.Insert(changed, row));
         } else {
@@ -425,7 +429,7 @@ void TQuery::ReplaceCurrentRow(const QVariantList& row)
     // The row as the engine stores it: its new key, its defaults, values in the column's own type.
     if (row.size() != FColumnCount)
         return;
-    std::copy(row.begin(), row.end(), FCells.begin() + qsizetype(FCurrent) * FColumnCount);
+    FRows.SetRow(FCurrent, row);
 }
 
 void TQuery::Cancel()
@@ -434,7 +438,7 @@ void TQuery::Cancel()
     if (!IsEditState(FState))
         return;
     if (FState == dsInsert) {
-        FCells.remove(qsizetype(FCurrent) * FColumnCount, FColumnCount);
+        FRows.RemoveRow(FCurrent);
         FCurrent = std::min(FRowBeforeInsert, RecordCount() - 1);
         FBof = FEof = RecordCount() == 0;
     } else {
@@ -457,7 +461,7 @@ void TQuery::Delete()
     CheckCanModify();
     Fire(BeforeDelete);
     RowWriter().Remove(CurrentValue(FKeyColumn));
-    FCells.remove(qsizetype(FCurrent) * FColumnCount, FColumnCount);
+    FRows.RemoveRow(FCurrent);
     FCurrent = std::min(FCurrent, RecordCount() - 1);
     FBof = FEof = RecordCount() == 0;
     EndEdit();

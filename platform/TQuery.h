@@ -1,6 +1,7 @@
 // A query on a connection: a statement, its parameters, and its rows held in memory.
 #pragma once
 
+#include "ResultReader.h"
 #include "SqlStatement.h"
 #include "TConnection.h"
 #include "TDataSetState.h"
@@ -20,7 +21,6 @@
 
 class TDataSource;
 class TableWriter;
-struct ResultColumn;
 
 // A static cursor: Open runs the statement and reads every row into memory, with the first row
 // current. Rows of a plain "select * from <table>" with an integer key column "ID" can be edited:
@@ -65,7 +65,7 @@ class TQuery : public QObject
     QVariant LastInsertId() const { return FLastInsertId; }
 
     // The number of rows (a new row not yet posted included); 0 while closed.
-    int RecordCount() const { return FColumnCount == 0 ? 0 : int(FCells.size() / FColumnCount); }
+    int RecordCount() const { return int(FRows.RowCount()); }
     // The current row, from 1; 0 when there is none.
     int RecNo() const { return FCurrent + 1; }
     void SetRecNo(int recNo);
@@ -118,7 +118,8 @@ class TQuery : public QObject
     friend class TField;
     friend class TDataSource;
 
-    const QVariant& CurrentValue(int field) const;
+    QVariant CurrentValue(int field) const;
+    QString CurrentText(int field) const;
     void SetFieldValue(TField* field, const QVariant& value);
     void AddDataSource(TDataSource* source);
     void RemoveDataSource(TDataSource* source);
@@ -159,8 +160,7 @@ class TQuery : public QObject
     QHash<QString, int> FFoldedFieldIndex; // the same names case-folded
     int FKeyColumn = -1;
 
-    // Rows one after another, FColumnCount cells each.
-    QList<QVariant> FCells;
+    ResultRows FRows;
     int FColumnCount = 0;
     int FCurrent = -1;
     bool FBof = true;

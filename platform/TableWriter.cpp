@@ -96,5 +96,5 @@ QVariantList TableWriter::ReadRow(const QVariant& key)
         FDatabase,
         QStringLiteral("select * from %1 where %2 = ?").arg(QuotedTable(), Quoted(FColumns[FKeyColumn])),
         {key});
-    return result.Cells.mid(0, result.Columns.size());
+    return result.RowCount() > 0 ? result.Row(0) : QVariantList();
 }

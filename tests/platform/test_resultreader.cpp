@@ -23,8 +23,10 @@ std::string Describe(const ResultRows& rows)
     QStringList lines;
     for (const ResultColumn& column : rows.Columns)
         lines.append(QStringLiteral("column %1 %2").arg(column.Name).arg(column.Type.id()));
-    for (const QVariant& cell : rows.Cells)
-        lines.append(Describe(cell));
+    for (qsizetype row = 0; row < rows.RowCount(); ++row) {
+        for (int column = 0; column < rows.ColumnCount(); ++column)
+            lines.append(Describe(rows.Value(row, column)));
+    }
     return lines.join(u'\n').toStdString();
 }
 
@@ -69,6 +71,11 @@ TEST_F(ResultReaderTest, ColumnsAndValuesAreTheDriversWhateverTheDeclaredTypesAn
         {"computed columns without rows", "select ID + 1, 'x' from 样本 where 0"},
         {"the same name twice", "select a.ID, b.ID, a.文本 from 样本 a join 样本 b on a.ID = b.ID"},
         {"the people of the program", "select * from 人员"},
+        {"more cells than a block of the rows holds",
+         "with recursive n(i) as (select 1 union all select i + 1 from n where i < 30000) "
+         "select i, '名' || i, i % 7 || '' from n"},
+        {"a text longer than a block of the text buffer",
+         "select substr(replace(hex(zeroblob(600000)), '0', '甲'), 1, 400000), 'after'"},
         {"texts repeated, distinct, and distinct before repeating",
          "with recursive n(i) as (select 1 union all select i + 1 from n where i < 300) "
          "select (i % 3) || '甲', '名' || i, (case when i > 150 then i % 5 else i end) || '', '' from n"},
@@ -133,4 +140,62 @@ TEST_F(ResultReaderTest, SeveralStatementsAtOnceAreRefusedBeforeAnyRuns)
         EXPECT_THROW(read(connection.Database(), QStringLiteral("select 1; delete from 样本"), {}),
                      EDatabaseError);
     EXPECT_EQ(FileColumn(QStringLiteral("ID"), QStringLiteral("样本")), (QStringList{"1", "2", "3", "4"}));
+}
+
+// What a query does to its rows: the compact cells answer every variant as it was written.
+TEST(ResultRowsTest, ACellAnswersTheVariantLastWrittenWhateverItHeldBefore)
+{
+    struct Case {
+        const char* name;
+        QVariant value;
+    };
+    const std::vector<Case> cases = {
+        {"empty variant", QVariant()},
+        {"null text", QVariant(QMetaType::fromType<QString>())},
+        {"empty text", QStringLiteral("")},
+        {"CJK text", QStringLiteral("甲乙")},
+        {"small integer", qlonglong(-5)},
+        {"integer beyond 32 bits", qlonglong(1) << 40},
+        {"int stays int", 7},
+        {"null int", QVariant(QMetaType::fromType<int>())},
+        {"double", 2.5},
+        {"bytes", QByteArray("\0x", 2)},
+        {"bool", true},
+    };
+    ResultRows rows;
+    rows.Columns = {{QStringLiteral("a"), QMetaType::fromType<int>()},
+                    {QStringLiteral("b"), QMetaType::fromType<QString>()}};
+    rows.AppendText("甲");
+    rows.AppendInteger(1);
+    rows.AppendRow();
+    for (const Case& before : cases) {
+        for (const Case& after : cases) {
+            SCOPED_TRACE(std::string(before.name) + " then " + after.name);
+            rows.SetValue(1, 1, before.value);
+            rows.SetValue(1, 1, after.value);
+            EXPECT_EQ(Describe(rows.Value(1, 1)), Describe(after.value));
+            EXPECT_EQ(rows.Text(1, 1), after.value.isNull() ? QString() : after.value.toString());
+            EXPECT_EQ(rows.Text(1, 1).isNull(), after.value.isNull() || after.value.toString().isNull());
+            EXPECT_EQ(rows.Row(0), (QVariantList{QStringLiteral("甲"), qlonglong(1)}));
+            EXPECT_EQ(Describe(rows.Value(1, 0)), Describe(QVariant()));
+        }
+    }
+}
+
+TEST(ResultRowsTest, RemovingARowKeepsTheOthersInOrder)
+{
+    ResultRows rows;
+    rows.Columns = {{QStringLiteral("a"), QMetaType::fromType<QString>()}};
+    // More rows than a block holds, so that removing moves cells from one block into another.
+    const int count = 70000;
+    for (int i = 0; i < count; ++i)
+        rows.AppendText(QString::number(i).toStdString());
+    rows.RemoveRow(3);
+    rows.AppendRow();
+    rows.SetValue(count - 1, 0, QStringLiteral("新"));
+    ASSERT_EQ(rows.RowCount(), count);
+    EXPECT_EQ(rows.Value(2, 0), QStringLiteral("2"));
+    EXPECT_EQ(rows.Value(3, 0), QStringLiteral("4"));
+    EXPECT_EQ(rows.Value(count - 2, 0), QString::number(count - 1));
+    EXPECT_EQ(rows.Value(count - 1, 0), QStringLiteral("新"));
 }
