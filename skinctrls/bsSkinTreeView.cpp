@@ -462,16 +462,22 @@ void TbsSkinCustomTreeView::CheckScrollBars()
         const QScrollBar* native = verticalScrollBar();
         const int visible = native->pageStep(), total = native->maximum() + visible;
         vShown = shown && native->maximum() > 0;
-        if (vShown)
+        if (vShown) {
             FVScrollBar->SetRange(0, total - 1, visible, native->value());
+            // A press in the track pages by what the tree shows.
+            FVScrollBar->SetLargeChange(std::max(1, visible));
+        }
         FVScrollBar->setVisible(vShown);
     }
     if (FHScrollBar) {
         const QScrollBar* native = horizontalScrollBar();
         const int page = native->pageStep(), content = native->maximum() + page;
         const bool hShown = shown && native->maximum() > 0;
-        if (hShown)
+        if (hShown) {
             FHScrollBar->SetRange(0, content - 1, page, native->value());
+            FHScrollBar->SetSmallChange(std::max(1, indentation()));
+            FHScrollBar->SetLargeChange(std::max(1, page));
+        }
         if (FVScrollBar)
             FHScrollBar->SetBoth(vShown);
         FHScrollBar->setVisible(hShown);
