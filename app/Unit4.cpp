@@ -16,6 +16,7 @@
 #include "bsColors.h"
 #include "bsDBGrids.h"
 #include "bsMessages.h"
+#include "bsScrolledArea.h"
 #include "bsSkinBoxCtrls.h"
 #include "bsSkinCtrls.h"
 #include "bsSkinMenus.h"
@@ -139,7 +140,7 @@ void TForm4::CreateTree()
     QWidget* client = ClientWidget();
     bsSkinPanel1 = CreateControl<TbsSkinPanel>(client, "bsSkinPanel1", 6, 6, 187, 380);
     tvper = CreateControl<TbsSkinTreeView>(bsSkinPanel1, "tvper", 0, 0);
-    bsSkinPanel1->AlignClient(tvper);
+    bsSkinPanel1->AlignClient(AttachSkinScrollBars(tvper, Form1->bsSkinData1));
     tvper->SetDrawSkin(false);
     tvper->SetButtonExpandImageIndex(1);
     tvper->SetButtonNoExpandImageIndex(0);

@@ -23,6 +23,7 @@ TForm6::TForm6(QWidget* parent) : TForm(parent)
     bsSkinForm1 = AttachProgramSkinForm(this, Form1->bsSkinData1);
 
     tvper = CreateControl<TbsSkinTreeView>(ClientWidget(), "tvper", 0, 0, 238, 362);
+    AttachSkinScrollBars(tvper, Form1->bsSkinData1);
     tvper->SetDrawSkin(false);
     tvper->SetHideSelection(false);
     tvper->SetRightClickSelect(true);

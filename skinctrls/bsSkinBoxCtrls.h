@@ -4,4 +4,5 @@
 #include "bsSkinComboBox.h"
 #include "bsSkinEdit.h"
 #include "bsSkinMemo.h"
+#include "bsSkinListBox.h"
 #include "bsSkinTreeView.h"

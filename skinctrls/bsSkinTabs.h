@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bsSkinControl.h"
+#include "bsSkinUpDown.h"
 
 #include <QList>
 #include <QTabBar>
@@ -11,10 +12,9 @@ class TbsSkinPageControl;
 
 // A page of a page control. It paints its own background (the button face in the default look)
 // and holds the page's controls at its own coordinates.
-class TbsSkinCustomTabSheet : public QWidget
-{
+class TbsSkinCustomTabSheet : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TbsSkinCustomTabSheet(TbsSkinPageControl* pageControl = nullptr);
     ~TbsSkinCustomTabSheet() override;
 
@@ -26,34 +26,42 @@ class TbsSkinCustomTabSheet : public QWidget
     // The sheet's place among its page control's pages, -1 without one.
     int PageIndex() const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     friend class TbsSkinPageControl;
 
     QString FCaption;
     TbsSkinPageControl* FPageControl = nullptr;
 };
 
-class TbsSkinTabSheet : public TbsSkinCustomTabSheet
-{
+class TbsSkinTabSheet : public TbsSkinCustomTabSheet {
     Q_OBJECT
-  public:
+public:
     using TbsSkinCustomTabSheet::TbsSkinCustomTabSheet;
 };
 
 // The tab row of a page control; it paints its tabs in the page control's look.
-class TbsSkinTabBar : public QTabBar
-{
+class TbsSkinTabBar : public QTabBar {
     Q_OBJECT
-  public:
+public:
     explicit TbsSkinTabBar(TbsSkinPageControl* owner);
 
     // The tab under the pointer, -1 for none.
     int HotTab() const { return FHotTab; }
 
-  protected:
+    // How a tab is painted: the picture piece (skin look), where the face lies in the tab row,
+    // where its caption goes and in which colour.
+    struct TFace {
+        QRect Source;
+        QRect Face;
+        QRect Text;
+        QColor FontColor;
+    };
+    TFace FaceOf(int index) const;
+
+protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
     void paintEvent(QPaintEvent* event) override;
@@ -61,7 +69,7 @@ class TbsSkinTabBar : public QTabBar
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
-  private:
+private:
     void SetHotTab(int index);
 
     TbsSkinPageControl* FOwner;
@@ -70,10 +78,9 @@ class TbsSkinTabBar : public QTabBar
 
 // Tabs lie on top. The default look is a button-face area with a one-pixel button-shadow line
 // around the display area; tabs show the shared blue scheme when hot and when selected.
-class TbsSkinPageControl : public TbsSkinCustomControl
-{
+class TbsSkinPageControl : public TbsSkinCustomControl {
     Q_OBJECT
-  public:
+public:
     explicit TbsSkinPageControl(QWidget* parent = nullptr);
     ~TbsSkinPageControl() override;
 
@@ -100,28 +107,37 @@ class TbsSkinPageControl : public TbsSkinCustomControl
     // The rectangle of a tab in the control's coordinates.
     QRect TabRect(int index) const;
     TbsSkinTabBar* TabBar() const { return FTabBar; }
+    // The arrows that scroll the tab row while tabs are cut off, else nullptr.
+    TbsSkinUpDown* SkinUpDown() const { return FSkinUpDown; }
+    // The number of tabs scrolled off at the left.
+    int ScrolledTabs() const { return FScrolledTabs; }
+    // The tab record while the skin look is in force, else nullptr.
+    const TbsDataSkinTabControl* TabRecord() const;
 
     void ChangeSkinData() override;
 
     // The active page changed.
     std::function<void()> OnChange;
 
-  protected:
+protected:
     void DrawDefaultImage(QImage& B) override;
-    // Its skin look is not drawn yet: the default look stands in for it.
-    void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
+    void DrawSkinImage(QImage& B) override;
     void resizeEvent(QResizeEvent* event) override;
     void DefaultFontChanged() override;
 
-  private:
+private:
     friend class TbsSkinCustomTabSheet;
     friend class TbsSkinTabBar;
 
     void InsertPage(TbsSkinCustomTabSheet* page);
     void RemovePage(TbsSkinCustomTabSheet* page);
     void TabChanged(int index);
-    int CurrentTabHeight() const { return FTabHeight > 0 ? FTabHeight : FDefaultItemHeight; }
+    // The height of the tabs; the tab row is as high as the selected tab.
+    int CurrentTabHeight() const;
+    int TabRowHeight() const;
     void Realign();
+    // Creates, updates or frees the up-down after the tab row changed.
+    void CheckScrollArrows();
 
     TbsSkinTabBar* FTabBar;
     QList<TbsSkinCustomTabSheet*> FPages;
@@ -130,4 +146,7 @@ class TbsSkinPageControl : public TbsSkinCustomControl
     QString FButtonTabSkinDataName = QStringLiteral("resizetoolbutton");
     bool FMouseWheelSupport = false;
     bool FChangingTab = false;
+    TbsSkinUpDown* FSkinUpDown = nullptr;
+    int FScrolledTabs = 0;
+    bool FInCheckArrows = false;
 };

@@ -1,14 +1,20 @@
 // Skinned tree view: node list, selection, the default look's lines and buttons, click and menu.
 #include "bsSkinTreeView.h"
 
+#include "bsScrolledArea.h"
+#include "bsSkinScrollBar.h"
+
 #include "TApplication.h"
 #include "TImageList.h"
 #include "TPopupMenu.h"
+#include "bsColors.h"
 #include "bsDefaultLook.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
+#include <QShowEvent>
 
 namespace {
 
@@ -127,6 +133,13 @@ TbsSkinCustomTreeView::TbsSkinCustomTreeView(QWidget* parent)
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(true);
     setIndentation(19);
+    // Positions count in nodes, as the linked bars do.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    for (QScrollBar* native : {verticalScrollBar(), horizontalScrollBar()}) {
+        connect(native, &QScrollBar::rangeChanged, this, [this] { UpDateScrollBars(); });
+        connect(native, &QScrollBar::valueChanged, this, [this] { UpDateScrollBars(); });
+    }
     ChangeSkinData();
 }
 
@@ -201,8 +214,10 @@ void TbsSkinCustomTreeView::SetDefaultFont(const QFont& font)
 void TbsSkinCustomTreeView::SetDefaultColor(const QColor& color)
 {
     FDefaultColor = color;
-    if (SkinIndex() == -1)
+    if (SkinIndex() == -1) {
+        FColor = color;
         ApplyColours();
+    }
 }
 
 void TbsSkinCustomTreeView::SetButtonSize(int value)
@@ -238,26 +253,40 @@ void TbsSkinCustomTreeView::GetSkinData()
 void TbsSkinCustomTreeView::ChangeSkinData()
 {
     GetSkinData();
-    // The skin look comes with the tree's skin record; until then every tree draws its default look.
-    setFont(FDefaultFont);
-    FLineColor = QColor(128, 128, 128);
-    FButtonColor = FLineColor;
+    const auto* record = FLink.Typed<TbsDataSkinTreeView>();
+    if (!record) {
+        setFont(FDefaultFont);
+        FColor = FDefaultColor;
+        FFontColor = SysWindowText();
+        FLineColor = QColor(128, 128, 128);
+        FButtonColor = FLineColor;
+    } else {
+        setFont(FUseSkinFont ? RecordFont(*record) : FDefaultFont);
+        FColor = ColorToQColor(record->BGColor);
+        FFontColor = ColorToQColor(record->FontColor);
+        auto average = [](const QColor& a, const QColor& b) {
+            return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+        };
+        FButtonColor = average(FFontColor, FColor);
+        FLineColor = average(FButtonColor, FColor);
+    }
     ApplyColours();
+    UpDateScrollBars();
 }
 
 void TbsSkinCustomTreeView::ApplyColours()
 {
     QPalette p = palette();
-    p.setColor(QPalette::Base, FDefaultColor);
-    p.setColor(QPalette::Text, SysWindowText());
+    p.setColor(QPalette::Base, FColor);
+    p.setColor(QPalette::Text, FFontColor);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         const bool shown = group == QPalette::Active || !FHideSelection;
         p.setColor(group, QPalette::Highlight,
                    group == QPalette::Active ? SysHighlight()
                    : shown                   ? SysBtnFace()
-                                             : FDefaultColor);
+                                             : FColor);
         p.setColor(group, QPalette::HighlightedText,
-                   group == QPalette::Active ? SysHighlightText() : SysWindowText());
+                   group == QPalette::Active ? SysHighlightText() : FFontColor);
     }
     setPalette(p);
     viewport()->update();
@@ -356,4 +385,126 @@ void TbsSkinCustomTreeView::focusOutEvent(QFocusEvent* event)
 {
     QTreeWidget::focusOutEvent(event);
     viewport()->update();
+}
+
+void TbsSkinCustomTreeView::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    UpDateScrollBars();
+}
+
+void TbsSkinCustomTreeView::showEvent(QShowEvent* event)
+{
+    QTreeWidget::showEvent(event);
+    UpDateScrollBars();
+}
+
+void TbsSkinCustomTreeView::hideEvent(QHideEvent* event)
+{
+    QTreeWidget::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    for (TbsSkinScrollBar* bar : {FVScrollBar.data(), FHScrollBar.data()})
+        if (bar)
+            bar->hide();
+}
+
+void TbsSkinCustomTreeView::SetVScrollBar(TbsSkinScrollBar* bar)
+{
+    LinkScrollBar(bar, Qt::Vertical);
+}
+
+void TbsSkinCustomTreeView::SetHScrollBar(TbsSkinScrollBar* bar)
+{
+    LinkScrollBar(bar, Qt::Horizontal);
+}
+
+void TbsSkinCustomTreeView::LinkScrollBar(TbsSkinScrollBar* bar, Qt::Orientation orientation)
+{
+    QPointer<TbsSkinScrollBar>& link = orientation == Qt::Vertical ? FVScrollBar : FHScrollBar;
+    if (link && link != bar)
+        link->OnChange = nullptr;
+    link = bar;
+    if (bar) {
+        QScrollBar* native = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
+        bar->OnChange = [this, bar, native] {
+            if (!FInCheckScrollBars)
+                native->setValue(bar->Position());
+        };
+    }
+    UpDateScrollBars();
+}
+
+void TbsSkinCustomTreeView::UpDateScrollBars()
+{
+    if (FInCheckScrollBars) {
+        // Showing a bar resizes the tree, which changes its ranges again: one more round then.
+        FScrollBarsDirty = true;
+        return;
+    }
+    FInCheckScrollBars = true;
+    // A bar showing or hiding changes the page of the other at most once more.
+    for (int round = 0; round < 3; ++round) {
+        FScrollBarsDirty = false;
+        CheckScrollBars();
+        if (!FScrollBarsDirty)
+            break;
+    }
+    FInCheckScrollBars = false;
+}
+
+void TbsSkinCustomTreeView::CheckScrollBars()
+{
+    const bool shown = !isHidden();
+    bool vShown = false;
+    if (FVScrollBar) {
+        // Qt's range ends where the last page begins; the bar's range covers every node.
+        const QScrollBar* native = verticalScrollBar();
+        const int visible = native->pageStep(), total = native->maximum() + visible;
+        vShown = shown && native->maximum() > 0;
+        if (vShown) {
+            FVScrollBar->SetRange(0, total - 1, visible, native->value());
+            // A press in the track pages by what the tree shows.
+            FVScrollBar->SetLargeChange(std::max(1, visible));
+        }
+        FVScrollBar->setVisible(vShown);
+    }
+    if (FHScrollBar) {
+        const QScrollBar* native = horizontalScrollBar();
+        const int page = native->pageStep(), content = native->maximum() + page;
+        const bool hShown = shown && native->maximum() > 0;
+        if (hShown) {
+            FHScrollBar->SetRange(0, content - 1, page, native->value());
+            FHScrollBar->SetSmallChange(std::max(1, indentation()));
+            FHScrollBar->SetLargeChange(std::max(1, page));
+        }
+        if (FVScrollBar)
+            FHScrollBar->SetBoth(vShown);
+        FHScrollBar->setVisible(hShown);
+    }
+}
+
+TbsScrolledArea* AttachSkinScrollBars(TbsSkinCustomTreeView* tree, TbsSkinData* skinData)
+{
+    auto* area = new TbsScrolledArea(tree->parentWidget());
+    area->setObjectName(tree->objectName() + QStringLiteral("Area"));
+    area->setGeometry(tree->geometry());
+    tree->setParent(area);
+    auto* vBar = new TbsSkinScrollBar(area);
+    vBar->setObjectName(tree->objectName() + QStringLiteral("VScrollBar"));
+    vBar->SetKind(sbVertical);
+    vBar->SetSkinDataName(QStringLiteral("vscrollbar"));
+    vBar->resize(19, 100);
+    auto* hBar = new TbsSkinScrollBar(area);
+    hBar->setObjectName(tree->objectName() + QStringLiteral("HScrollBar"));
+    for (TbsSkinScrollBar* bar : {vBar, hBar}) {
+        bar->hide();
+        bar->SetSkinData(skinData);
+    }
+    area->SetContent(tree);
+    area->SetScrollBars(vBar, hBar);
+    tree->show();
+    tree->SetVScrollBar(vBar);
+    tree->SetHScrollBar(hBar);
+    return area;
 }

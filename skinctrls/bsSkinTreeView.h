@@ -3,8 +3,10 @@
 #pragma once
 
 #include "bsSkinLink.h"
+#include "bsSkinScrollBar.h"
 
 #include <QFont>
+#include <QPointer>
 #include <QTreeWidget>
 #include <any>
 #include <functional>
@@ -58,11 +60,13 @@ private:
     int FUpdateCount = 0;
 };
 
-// Without a repository (or without its "treeview" object) the tree shows the default look: the
+// With a "treeview" object the tree takes the skin's font, background and text colours, with
+// lines and expand buttons in colours between them. Without a repository (or without the object)
+// the tree shows the default look: the
 // window colour, DefaultFont, grey dotted lines and square expand buttons. It has no native scroll
-// bars; it scrolls with the keyboard and the wheel.
-class TbsSkinCustomTreeView : public QTreeWidget, public TbsSkinSurface
-{
+// bars; it scrolls with the keyboard and the wheel, and with skinned bars linked to it (VScrollBar,
+// HScrollBar), which it shows only while its nodes do not fit.
+class TbsSkinCustomTreeView : public QTreeWidget, public TbsSkinSurface {
     Q_OBJECT
 public:
     explicit TbsSkinCustomTreeView(QWidget* parent = nullptr);
@@ -131,6 +135,15 @@ public:
     virtual void GetSkinData();
     void ChangeSkinData() override;
 
+    // Linked bars, owned elsewhere; nullptr for none. A linked bar's position scrolls the tree.
+    TbsSkinScrollBar* VScrollBar() const { return FVScrollBar; }
+    void SetVScrollBar(TbsSkinScrollBar* bar);
+    TbsSkinScrollBar* HScrollBar() const { return FHScrollBar; }
+    void SetHScrollBar(TbsSkinScrollBar* bar);
+    // Shows each linked bar exactly while the nodes do not fit that way, with the tree's range,
+    // page and position; the horizontal bar leaves the corner free while the vertical one shows.
+    void UpDateScrollBars();
+
     // A left click anywhere in the tree, after the click selected the node under the pointer.
     std::function<void()> OnClick;
 
@@ -141,12 +154,17 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     friend class TTreeNodes;
 
     void ApplyColours();
     void DrawExpandButton(QPainter* painter, const QPoint& centre, bool expanded) const;
+    void LinkScrollBar(TbsSkinScrollBar* bar, Qt::Orientation orientation);
+    void CheckScrollBars();
 
     TTreeNodes FItems;
     TPopupMenu* FPopupMenu = nullptr;
@@ -158,6 +176,9 @@ private:
     QFont FDefaultFont;
     bool FUseSkinFont = true;
     QColor FDefaultColor;
+    // The background and text colours in force: the default ones or the skin's.
+    QColor FColor;
+    QColor FFontColor;
     QColor FLineColor;
     QColor FButtonColor;
     int FButtonSize = 5;
@@ -167,6 +188,11 @@ private:
     bool FHideSelection = true;
     bool FShowLines = true;
     bool FShowButtons = true;
+    QPointer<TbsSkinScrollBar> FVScrollBar;
+    QPointer<TbsSkinScrollBar> FHScrollBar;
+    // Set while the linked bars are updated: their own changes must not update them again.
+    bool FInCheckScrollBars = false;
+    bool FScrollBarsDirty = false;
 };
 
 class TbsSkinTreeView : public TbsSkinCustomTreeView {
@@ -174,3 +200,10 @@ class TbsSkinTreeView : public TbsSkinCustomTreeView {
 public:
     using TbsSkinCustomTreeView::TbsSkinCustomTreeView;
 };
+
+class TbsScrolledArea;
+
+// Puts tree into a new scrolled area at its place (the area takes the tree's parent and geometry)
+// with a vertical and a horizontal skinned bar of skinData linked to it; answers the area, which
+// the caller aligns instead of the tree.
+TbsScrolledArea* AttachSkinScrollBars(TbsSkinCustomTreeView* tree, TbsSkinData* skinData);

@@ -160,3 +160,26 @@ TEST_F(ArchiveTest, ADatabaseFailureInTheDepartmentActionsShowsTheConnectionMess
     EXPECT_EQ(Outline(Form4->tvper), Company);
     EXPECT_EQ(Form5->bsSkinEdit1->Text(), QStringLiteral("后勤部"));
 }
+
+TEST_F(ArchiveTest, TreesShowTheSkinnedVerticalBarOnlyWhileTheDepartmentsDoNotFit)
+{
+    for (int id = 10; id < 60; ++id)
+        AddDepartment(id, QStringLiteral("部门%1").arg(id), 1);
+    OpenArchive();
+    TbsSkinScrollBar* bar = Form4->tvper->VScrollBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(Form6->tvper->VScrollBar(), nullptr);
+    EXPECT_EQ(bar->SkinDataName(), QStringLiteral("vscrollbar"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->isVisible(); }, 2000));
+    // Dragging the thumb to the end brings the last department into view.
+    bar->CalcRects();
+    const QPoint thumb = bar->Part(TbsSkinScrollBar::ThumbPart).R.center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+    QTest::mouseMove(bar, QPoint(thumb.x(), bar->height() + 100));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.x(), bar->height() + 100));
+    TTreeNode* last = FindNode(Form4->tvper, QStringLiteral("部门59"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_TRUE(Form4->tvper->viewport()->rect().contains(Form4->tvper->visualItemRect(last)));
+    ChooseFromMenu(Form4->tvper, QStringLiteral("叠起"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bar->isVisible(); }, 2000));
+}
