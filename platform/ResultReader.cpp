@@ -451,8 +451,7 @@ ResultRows ReadResult(const QSqlDatabase& database, const QString& text, const Q
     return ReadResultThroughDriver(database, text, values);
 }
 
-ResultRows ReadResultThroughDriver(const QSqlDatabase& database, const QString& text,
-                                   const QVariantList& values)
+QSqlQuery RunThroughDriver(const QSqlDatabase& database, const QString& text, const QVariantList& values)
 {
     QSqlQuery query(database);
     query.setForwardOnly(true);
@@ -462,6 +461,13 @@ ResultRows ReadResultThroughDriver(const QSqlDatabase& database, const QString& 
         query.bindValue(int(i), values[i]);
     if (!query.exec())
         throw EDatabaseError::FromEngine(query.lastError());
+    return query;
+}
+
+ResultRows ReadResultThroughDriver(const QSqlDatabase& database, const QString& text,
+                                   const QVariantList& values)
+{
+    QSqlQuery query = RunThroughDriver(database, text, values);
     ResultRows result;
     if (!query.isSelect())
         return result;

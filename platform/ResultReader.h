@@ -135,5 +135,9 @@ private:
 // QByteArray, null as a null QString. Other drivers are read through Qt SQL.
 ResultRows ReadResult(const QSqlDatabase& database, const QString& text, const QVariantList& values);
 // The same through Qt SQL whatever the driver: the reference the engine's path answers like.
+// Runs a statement through Qt SQL with positional values, forward only; raises the engine's error.
+class QSqlQuery;
+QSqlQuery RunThroughDriver(const QSqlDatabase& database, const QString& text, const QVariantList& values);
+
 ResultRows ReadResultThroughDriver(const QSqlDatabase& database, const QString& text,
                                    const QVariantList& values);

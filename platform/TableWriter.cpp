@@ -10,18 +10,9 @@
 namespace
 {
 
-// Runs a statement with positional values; raises the engine's error when it fails.
 QSqlQuery Run(const QSqlDatabase& database, const QString& text, const QVariantList& values)
 {
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    if (!query.prepare(text))
-        throw EDatabaseError::FromEngine(query.lastError());
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values[i]);
-    if (!query.exec())
-        throw EDatabaseError::FromEngine(query.lastError());
-    return query;
+    return RunThroughDriver(database, text, values);
 }
 
 } // namespace
