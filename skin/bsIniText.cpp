@@ -5,17 +5,15 @@
 
 #include <QStringDecoder>
 
-// Names are folded to lower case for hashing the way SameName compares them: ASCII by a bit,
-// other letters by their case folding.
+// Names are folded for hashing the way SameName compares them: ASCII by setting the lower-case bit
+// (which also joins a few punctuation marks with others, a harmless collision that SameName
+// settles), other letters by their case folding. Every load hashes each key of the description.
 quint32 TbsNameIndex::Hash(QStringView name)
 {
     quint32 hash = 2166136261u;
     for (QChar c : name) {
         char16_t u = c.unicode();
-        if (u >= u'A' && u <= u'Z')
-            u |= 0x20;
-        else if (u >= 0x80)
-            u = c.toCaseFolded().unicode();
+        u = u < 0x80 ? char16_t(u | 0x20) : c.toCaseFolded().unicode();
         hash = (hash ^ u) * 16777619u;
     }
     return hash;
@@ -50,7 +48,9 @@ void TbsNameIndex::Place(Slot slot)
 void TbsNameIndex::Grow()
 {
     std::vector<Slot> old = std::move(FSlots);
-    FSlots.assign(old.empty() ? 8 : old.size() * 2, Slot{0, -1});
+    // The sections of a skin's records hold a few dozen keys each: starting at 64 slots spares
+    // them growing three times.
+    FSlots.assign(old.empty() ? 64 : old.size() * 2, Slot{0, -1});
     for (const Slot& slot : old)
         if (slot.Item >= 0)
             Place(slot);
@@ -120,28 +120,54 @@ QStringView TbsIniText::Own(const QString& text)
     return FOwned.back();
 }
 
+namespace {
+
+// The white space QStringView::trimmed drops, with the common ASCII cases decided here.
+bool IsSpace(char16_t c)
+{
+    if (c < 0x80)
+        return c == u' ' || (c >= u'\t' && c <= u'\r');
+    return QChar::isSpace(c);
+}
+
+QStringView Trimmed(const char16_t* begin, const char16_t* end)
+{
+    while (begin < end && IsSpace(*begin))
+        ++begin;
+    while (end > begin && IsSpace(end[-1]))
+        --end;
+    return QStringView(begin, end);
+}
+
+} // namespace
+
+// One pass over the characters: a description has thousands of short lines, where searching each
+// line again for its parts would cost more than reading it once.
 void TbsIniText::SetText(const QString& text)
 {
     Clear();
     FText = text;
     Section* current = nullptr;
-    const QStringView all(FText);
-    for (qsizetype start = 0; start <= all.size();) {
-        qsizetype end = all.indexOf(u'\n', start);
-        if (end < 0)
-            end = all.size();
-        const QStringView line = all.sliced(start, end - start).trimmed();
-        start = end + 1;
-        if (line.isEmpty() || line.startsWith(u';'))
+    const auto* p = reinterpret_cast<const char16_t*>(FText.constData());
+    const char16_t* const textEnd = p + FText.size();
+    while (p <= textEnd) {
+        const char16_t* const lineBegin = p;
+        const char16_t* eq = nullptr;
+        for (; p < textEnd && *p != u'\n'; ++p)
+            if (*p == u'=' && !eq)
+                eq = p;
+        const QStringView line = Trimmed(lineBegin, p);
+        ++p;
+        if (line.isEmpty() || line.front() == u';')
             continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
+        if (line.front() == u'[' && line.back() == u']') {
             current = &SectionForWriting(line.sliced(1, line.size() - 2).trimmed().toString());
             continue;
         }
-        const qsizetype eq = line.indexOf(u'=');
-        if (!current || eq < 0)
+        if (!current || !eq)
             continue;
-        current->Append(line.first(eq).trimmed(), line.sliced(eq + 1).trimmed());
+        const auto* begin = reinterpret_cast<const char16_t*>(line.data());
+        current->Append(Trimmed(begin, eq), Trimmed(eq + 1, begin + line.size()));
     }
 }
 
@@ -181,6 +207,7 @@ TbsIniText::Section& TbsIniText::SectionForWriting(const QString& name)
     if (const Section* s = FindSection(name))
         return const_cast<Section&>(*s);
     FSections.push_back(Section{name, {}, {}});
+    FSections.back().Entries.reserve(32);
     const int item = int(FSections.size() - 1);
     FSectionIndex.Add(item, name, [this](int s) { return QStringView(FSections[size_t(s)].Name); });
     return FSections.back();

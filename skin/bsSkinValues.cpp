@@ -75,26 +75,27 @@ QString DecodeValue(const QStringView* text, const QString& def)
 // character that is not a digit is dropped and what is left must be a decimal number.
 template <size_t count> static std::array<qint32, count> DecodeNumbers(QStringView text)
 {
+    constexpr qint64 largest = std::numeric_limits<qint32>::max();
     std::array<qint32, count> numbers{};
     qsizetype start = 0;
     for (size_t i = 0; i < count; ++i) {
-        qsizetype end = start <= text.size() ? text.indexOf(u',', start) : -1;
-        if (end < 0)
-            end = text.size();
-        const QStringView piece = start <= text.size() ? text.sliced(start, end - start) : QStringView();
-        start = end + 1;
+        // One pass over each piece: every record of a skin holds dozens of rectangles.
         qint64 value = 0;
         bool digits = false;
-        for (QChar c : piece)
-            if (c >= u'0' && c <= u'9') {
-                value = value * 10 + (c.unicode() - u'0');
+        qsizetype end = start;
+        for (; end < text.size() && text[end] != u','; ++end) {
+            const char16_t c = text[end].unicode();
+            if (c >= u'0' && c <= u'9' && value <= largest) {
+                value = value * 10 + (c - u'0');
                 digits = true;
-                if (value > std::numeric_limits<qint32>::max())
-                    break;
             }
-        if (!digits || value > std::numeric_limits<qint32>::max())
-            throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(piece));
+        }
+        if (!digits || value > largest)
+            throw EConvertError(
+                QStringLiteral("'%1' is not a valid integer value")
+                    .arg(start <= text.size() ? text.sliced(start, end - start) : QStringView()));
         numbers[i] = qint32(value);
+        start = end + 1;
     }
     return numbers;
 }

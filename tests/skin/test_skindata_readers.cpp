@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace
-{
+namespace {
 
 // A one-key description: "[s]" with "k=<value>", or an empty section when value is absent.
 TbsIniText OneKey(const std::optional<QString>& value)
@@ -45,6 +44,27 @@ TEST(SkinDescriptionSyntax, SectionsAndKeysMatchWithoutCaseAndTheFirstKeyWins)
     EXPECT_EQ(ReadString(ini, "button", "hint"), "a=b");                   // split at the first "="
     EXPECT_EQ(ReadString(ini, "button", "missing", "def"), "def");
     EXPECT_EQ(ReadString(ini, "nosection", "fontheight", "def"), "def");
+}
+
+// Names that differ only in punctuation whose codes differ by the lower-case bit ("@" and "`",
+// "[" and "{") share a hash bucket: each must still find its own value. White space of every kind
+// around lines, keys and values is dropped, the way the platform trims it.
+TEST(SkinDescriptionSyntax, LookalikeNamesStayApartAndAllWhiteSpaceIsTrimmed)
+{
+    const TbsIniText ini(QStringLiteral("[s]\n"
+                                        "a@=1\n"
+                                        "a`=2\n"
+                                        "k[=3\n"
+                                        "k{=4\n"
+                                        "\t\u3000tabbed\t=\u3000five\t\r\n"
+                                        "\v[ t ]\f\n"
+                                        "last=6"));
+    EXPECT_EQ(ReadString(ini, "s", "a@"), "1");
+    EXPECT_EQ(ReadString(ini, "s", "a`"), "2");
+    EXPECT_EQ(ReadString(ini, "s", "k["), "3");
+    EXPECT_EQ(ReadString(ini, "s", "k{"), "4");
+    EXPECT_EQ(ReadString(ini, "s", "tabbed"), "five");
+    EXPECT_EQ(ReadString(ini, "t", "last"), "6"); // the last line needs no line break
 }
 
 TEST(SkinValueReaders, Integer)
