@@ -1,5 +1,6 @@
 // The skinned message dialog: caption, icon, layout, default and cancel buttons, keys, the
 // show-again box and the frame's width limits, without and with a repository.
+#include "../skinctrls/OurSkinRepository.h"
 #include "../skinctrls/SmallSkin.h"
 #include "DialogRecorder.h"
 #include "TApplication.h"
@@ -535,4 +536,25 @@ TEST(SkinMessage, ARemovedRepositoryIsForgotten)
     EXPECT_EQ(message.SkinData, nullptr);
     EXPECT_EQ(message.CtrlSkinData, nullptr);
     EXPECT_EQ(RunMessage(message, {mbOK}).Buttons.value(0).height(), 25);
+}
+
+// The program's own skin: the frame's minimum width is the skin's 200 pixels, and the buttons are
+// as high as the skin's button picture.
+TEST(OurSkinMessage, AShortMessageIsAsWideAsTheFramesMinimumWithTheSkinsButtonHeight)
+{
+    TbsSkinData* skin = TOurSkinRepository::Get();
+    const int index = skin->GetControlIndex(QStringLiteral("button"));
+    ASSERT_GE(index, 0);
+    const int buttonHeight =
+        int(dynamic_cast<TbsDataSkinButtonControl&>(*skin->CtrlList[size_t(index)]).SkinRect.Height());
+    TbsSkinMessage message;
+    message.SkinData = skin;
+    message.CtrlSkinData = skin;
+    const TShown shown = RunMessage(message, {mbOK});
+    EXPECT_EQ(skin->FormMinWidth, 200);
+    EXPECT_EQ(shown.WindowWidth, 200);
+    ASSERT_EQ(shown.Buttons.size(), 1);
+    EXPECT_EQ(shown.Buttons[0].size(), QSize(70, buttonHeight));
+    ExpectButtonRow(shown, buttonHeight, "OK");
+    EXPECT_EQ(shown.Client.height(), buttonHeight + shown.Label.height() + 50);
 }
