@@ -1,4 +1,4 @@
-// Qt's message box for the platform dialogs, QDialog::exec for the dialogs the system builds.
+// Qt's message box for the platform dialogs; the modal run of the windows the system builds.
 #include "TQtDialogs.h"
 
 #include "TModalForm.h"
