@@ -140,7 +140,7 @@ bool TForm1::ReadAccounts(bool reportFailure)
         query.Open();
         if (query.RecordCount() == 0) {
             FAccountsRead = true;
-            MessageDlg(QStringLiteral("没有可以登陆的用户名"), mtError, {mbOK});
+            bsSkinMessage1->MessageDlg(QStringLiteral("没有可以登陆的用户名"), mtError, {mbOK}, 0);
             return true;
         }
         for (query.First(); !query.Eof(); query.Next())
@@ -149,12 +149,13 @@ bool TForm1::ReadAccounts(bool reportFailure)
         FAccountsRead = true;
     } catch (const std::exception& error) {
         if (reportFailure)
-            MessageDlg(ConnectionErrorText(error), mtError, {mbOK});
+            bsSkinMessage1->MessageDlg(ConnectionErrorText(error), mtError, {mbOK}, 0);
         return false;
     }
     if (!FReadOnlyTold && DatabaseIsReadOnly(*db->acPer)) {
         FReadOnlyTold = true;
-        MessageDlg(QStringLiteral("数据库文件是只读的，修改将无法保存"), mtWarning, {mbOK});
+        bsSkinMessage1->MessageDlg(QStringLiteral("数据库文件是只读的，修改将无法保存"), mtWarning, {mbOK},
+                                   0);
     }
     return true;
 }

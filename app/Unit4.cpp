@@ -530,7 +530,7 @@ void TForm4::N2Click()
         lv();
         // Another program may have deleted it already: then nothing was, and nothing is said.
         if (deleted > 0)
-            ShowMessage(QStringLiteral("删除成功"));
+            Form1->bsSkinMessage1->MessageDlg(QStringLiteral("删除成功"), mtCustom, {mbOK}, 0);
     } catch (const std::exception&) {
         ShowDatabaseError();
     }

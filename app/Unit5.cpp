@@ -47,7 +47,7 @@ void TForm5::bsSkinButton1Click()
         query.ParamByName(QStringLiteral("上级部门"))->Value = id;
         query.ExecSQL();
         Form4->lv();
-        ShowMessage(QStringLiteral("添加成功"));
+        Form1->bsSkinMessage1->MessageDlg(QStringLiteral("添加成功"), mtCustom, {mbOK}, 0);
         bsSkinEdit1->SetText(QString());
     } catch (const std::exception&) {
         Form1->bsSkinMessage1->MessageDlg(QStringLiteral("连接数据库出错!"), mtError, {mbOK}, 0);

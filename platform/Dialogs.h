@@ -6,7 +6,7 @@
 
 #include <QString>
 
-class QDialog;
+class TModalForm;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 
@@ -65,8 +65,8 @@ public:
     virtual ~TDialogs() = default;
     // Shows a platform dialog described by request and answers the modal result.
     virtual TModalResult Show(const TDialogRequest& request) = 0;
-    // Runs the modal loop of a dialog the caller built; request describes what it shows.
-    virtual TModalResult RunModal(QDialog& dialog, const TDialogRequest& request) = 0;
+    // Runs the modal loop of a window the caller built; request describes what it shows.
+    virtual TModalResult RunModal(TModalForm& form, const TDialogRequest& request) = 0;
 };
 
 // The installed implementation; the Qt one when nothing was installed.

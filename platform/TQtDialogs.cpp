@@ -1,7 +1,8 @@
-// Qt's message box for the platform dialogs, QDialog::exec for the dialogs the system builds.
+// Qt's message box for the platform dialogs; the modal run of the windows the system builds.
 #include "TQtDialogs.h"
 
-#include <QDialog>
+#include "TModalForm.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <map>
@@ -63,9 +64,7 @@ TModalResult TQtDialogs::Show(const TDialogRequest& request)
     return found == results.end() ? mrCancel : found->second;
 }
 
-TModalResult TQtDialogs::RunModal(QDialog& dialog, const TDialogRequest&)
+TModalResult TQtDialogs::RunModal(TModalForm& form, const TDialogRequest&)
 {
-    // A dialog closed by its frame or Escape ends rejected: that is the Cancel answer.
-    int result = dialog.exec();
-    return result == QDialog::Rejected ? mrCancel : result;
+    return form.ShowModal();
 }

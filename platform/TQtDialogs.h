@@ -6,5 +6,5 @@
 class TQtDialogs : public TDialogs {
 public:
     TModalResult Show(const TDialogRequest& request) override;
-    TModalResult RunModal(QDialog& dialog, const TDialogRequest& request) override;
+    TModalResult RunModal(TModalForm& form, const TDialogRequest& request) override;
 };

@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -136,6 +137,25 @@ QMargins TbsSkinForm::ClientInset() const
     auto bound = [](qint64 v) { return int(std::clamp<qint64>(v, 0, MaxInset)); };
     return QMargins(bound(c.x()), bound(c.y()), bound(qint64(FPicture.width()) - RightOf(c)),
                     bound(qint64(FPicture.height()) - BottomOf(c)));
+}
+
+int TbsSkinForm::GetMinWidth() const
+{
+    if (!FSkinSupport)
+        return MinWidth > 0 ? MinWidth : 120;
+    if (MinWidth > FPicture.width())
+        return MinWidth;
+    if (FSD->FormMinWidth > 0)
+        return std::max(FSD->FormMinWidth, MinWidth);
+    return FPicture.width();
+}
+
+int TbsSkinForm::GetMaxWidth() const
+{
+    if (MaxWidth != 0)
+        return MaxWidth;
+    const QScreen* screen = FForm->screen();
+    return screen ? screen->availableGeometry().width() : std::numeric_limits<int>::max();
 }
 
 void TbsSkinForm::CalcRects()

@@ -146,7 +146,7 @@ TEST_P(StartUpProblemTest, ShowsItsMessageBeforeAnyWindowAndStillOpensTheLoginWi
     Start();
     ASSERT_FALSE(FDialogs.Shown().empty());
     const TDialogRequest& first = FDialogs.Shown().front();
-    EXPECT_EQ(first.Kind, TDialogKind::MessageDlg);
+    EXPECT_EQ(first.Kind, TDialogKind::SkinMessage);
     ExpectMessage(first.Text, GetParam().StartUpMessage);
     EXPECT_EQ(first.DlgType, mtError);
     EXPECT_EQ(first.Buttons, TMsgDlgButtons({mbOK}));
@@ -224,7 +224,7 @@ TEST_F(ProgramTest, AReadOnlyDatabaseIsToldOnceAtStartUp)
     QFile::setPermissions(QStringLiteral("db.mdb"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     Start();
     ASSERT_EQ(FDialogs.Shown().size(), 1u);
-    EXPECT_EQ(FDialogs.Shown()[0].Kind, TDialogKind::MessageDlg);
+    EXPECT_EQ(FDialogs.Shown()[0].Kind, TDialogKind::SkinMessage);
     EXPECT_EQ(FDialogs.Shown()[0].Text, QStringLiteral("数据库文件是只读的，修改将无法保存"));
     EXPECT_EQ(FDialogs.Shown()[0].DlgType, mtWarning);
     EXPECT_EQ(Form1->cmbUserName->Items(), QStringList({FAdmin.Name}));

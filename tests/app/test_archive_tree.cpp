@@ -50,7 +50,10 @@ TEST_F(ArchiveTest, AddsATopLevelDepartmentAndTwoSubDepartmentsInARow)
     EXPECT_EQ(Form5->id, 0);
     AddInDialog(QStringLiteral("后勤部"));
     EXPECT_EQ(FDialogs.Texts(), QStringList{QStringLiteral("添加成功")});
-    EXPECT_EQ(FDialogs.Shown().back().Kind, TDialogKind::MessageBox);
+    // A plain message: the skinned dialog captioned with the application's title, without an icon.
+    EXPECT_EQ(FDialogs.Shown().back().Kind, TDialogKind::SkinMessage);
+    EXPECT_EQ(FDialogs.Shown().back().DlgType, mtCustom);
+    EXPECT_EQ(FDialogs.Shown().back().Caption, QStringLiteral("人事管理系统"));
     EXPECT_TRUE(Form5->bsSkinEdit1->Text().isEmpty());
     EXPECT_TRUE(Form5->isVisible());
     EXPECT_EQ(Outline(Form6->tvper).last(), QStringLiteral("0:后勤部"));
@@ -104,6 +107,8 @@ TEST_F(ArchiveTest, DeletingADepartmentTakesItsSubtreeOutOfTheTreesButNotOutOfTh
     ClickNode(Form4->tvper, QStringLiteral("研发部"));
     ChooseFromMenu(Form4->tvper, QStringLiteral("删除"));
     EXPECT_EQ(FDialogs.Texts(), QStringList{QStringLiteral("删除成功")});
+    EXPECT_EQ(FDialogs.Shown().back().Kind, TDialogKind::SkinMessage);
+    EXPECT_EQ(FDialogs.Shown().back().Caption, QStringLiteral("人事管理系统"));
     const QStringList rest = {"0:总公司", "1:销售部", "0:分公司"};
     EXPECT_EQ(Outline(Form4->tvper), rest);
     EXPECT_EQ(Outline(Form6->tvper), rest);

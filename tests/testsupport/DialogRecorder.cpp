@@ -1,6 +1,8 @@
 // Recording and refusing dialog implementations for tests.
 #include "DialogRecorder.h"
 
+#include "TModalForm.h"
+
 #include <gtest/gtest.h>
 
 TDialogRecorder::TDialogRecorder() : FPrevious(SetDialogs(this)) {}
@@ -18,11 +20,13 @@ QStringList TDialogRecorder::Texts() const
     return texts;
 }
 
-TModalResult TDialogRecorder::Answer(const TDialogRequest& request)
+TModalResult TDialogRecorder::Answer(const TDialogRequest& request, TModalResult ended)
 {
     FShown.push_back(request);
     if (OnShown)
         OnShown(request);
+    if (ended != mrNone)
+        return ended;
     if (!FAnswers.empty()) {
         TModalResult result = FAnswers.front();
         FAnswers.pop_front();
@@ -39,11 +43,11 @@ TModalResult TDialogRecorder::Show(const TDialogRequest& request)
     return Answer(request);
 }
 
-TModalResult TDialogRecorder::RunModal(QDialog& dialog, const TDialogRequest& request)
+TModalResult TDialogRecorder::RunModal(TModalForm& form, const TDialogRequest& request)
 {
     if (OnDialog)
-        OnDialog(dialog);
-    return Answer(request);
+        OnDialog(form);
+    return Answer(request, form.ModalResult());
 }
 
 TModalResult TUnexpectedDialogs::Show(const TDialogRequest& request)
@@ -52,7 +56,7 @@ TModalResult TUnexpectedDialogs::Show(const TDialogRequest& request)
     return mrCancel;
 }
 
-TModalResult TUnexpectedDialogs::RunModal(QDialog&, const TDialogRequest& request)
+TModalResult TUnexpectedDialogs::RunModal(TModalForm&, const TDialogRequest& request)
 {
     return Show(request);
 }

@@ -27,14 +27,16 @@ public:
     // Called with every dialog as it is shown, before it is answered.
     std::function<void(const TDialogRequest&)> OnShown;
     // Called with every dialog the system built itself, before it is answered, so that a test can
-    // look at its controls.
-    std::function<void(QDialog&)> OnDialog;
+    // look at its controls or press its keys. A dialog that this ended (a button pressed) is
+    // answered with its own result.
+    std::function<void(TModalForm&)> OnDialog;
 
     TModalResult Show(const TDialogRequest& request) override;
-    TModalResult RunModal(QDialog& dialog, const TDialogRequest& request) override;
+    TModalResult RunModal(TModalForm& form, const TDialogRequest& request) override;
 
 private:
-    TModalResult Answer(const TDialogRequest& request);
+    // ended: the result of a dialog that OnDialog already ended, which stands as the answer.
+    TModalResult Answer(const TDialogRequest& request, TModalResult ended = mrNone);
 
     TDialogs* FPrevious;
     std::vector<TDialogRequest> FShown;
@@ -46,5 +48,5 @@ private:
 class TUnexpectedDialogs : public TDialogs {
 public:
     TModalResult Show(const TDialogRequest& request) override;
-    TModalResult RunModal(QDialog& dialog, const TDialogRequest& request) override;
+    TModalResult RunModal(TModalForm& form, const TDialogRequest& request) override;
 };
