@@ -505,3 +505,116 @@ TEST(SmallSkin, InactiveWindowGetsTheSkinsInactiveEffectOnlyWhenTheSkinAsksForIt
         EXPECT_EQ(image.pixel(50, 50), QColor(Qt::magenta).rgb()) << "client area";
     }
 }
+
+namespace {
+
+// A 100 x 60 frame whose 16 x 16 close button has an 8 x 8 mask (black left half) and whose
+// caption plays a strip of AFrames frames from picture 2.
+QString MaskAndAnimationSkin(int AFrames)
+{
+    return QStringLiteral(R"(
+[VERSION]
+skinname=test
+[PICTURES]
+picture=frame.bmp
+activepicturescount=3
+0=buttons.bmp
+1=mask.bmp
+2=strip.bmp
+[SKINCONTROLS]
+count=0
+[FORMINFO]
+lefttoppoint=10,20
+righttoppoint=90,20
+leftbottompoint=10,58
+rightbottompoint=90,58
+clientrect=2,20,98,58
+captionrect=2,2,98,20
+[SKINOBJECTS]
+count=2
+0=caption:caption
+1=closebutton:stdbutton
+[caption]
+skinrect=2,2,98,20
+activepictureindex=2
+activeskinrect=0,0,96,18
+animateskinrect=0,0,96,36
+framecount=%1
+textrect=0,0,96,18
+[closebutton]
+activepictureindex=0
+activemaskpictureindex=1
+skinrectinapicture=1
+skinrect=0,0,16,16
+command=cmclose
+)")
+        .arg(AFrames);
+}
+
+void WriteMaskAndAnimationPictures(TestSkin& ASkin)
+{
+    WriteSmallPictures(ASkin);
+    QImage mask(8, 8, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 4; ++x)
+            mask.setPixel(x, y, qRgb(0, 0, 0));
+    ASkin.SetPicture(QStringLiteral("mask.bmp"), mask);
+    // Two frames one above the other: red, then blue.
+    QImage strip(96, 36, QImage::Format_RGB32);
+    strip.fill(Qt::red);
+    for (int y = 18; y < 36; ++y)
+        for (int x = 0; x < 96; ++x)
+            strip.setPixel(x, y, qRgb(0, 0, 255));
+    ASkin.SetPicture(QStringLiteral("strip.bmp"), strip);
+}
+
+} // namespace
+
+TEST(SmallSkin, MaskedButtonTakesThePointerOnlyOnBlackMaskPixelsAndNeverBeyondTheMask)
+{
+    TestSkin folder;
+    WriteMaskAndAnimationPictures(folder);
+    auto skin = folder.Load(MaskAndAnimationSkin(2));
+    Framed f(skin.get(), 200, 100);
+    const TbsActiveSkinObject* close = f.skinForm->FindObject(QStringLiteral("closebutton"));
+    ASSERT_TRUE(close);
+    const struct {
+        const char* name;
+        QPoint at;
+        bool in;
+    } cases[] = {
+        {"black mask pixel", {1, 1}, true},
+        {"white mask pixel", {6, 1}, false},
+        {"inside the button but beyond the 8 x 8 mask", {12, 12}, false},
+        {"far outside", {1000, -5}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(close->PointInObject(c.at), c.in) << c.name;
+    const QPoint origin = close->ObjectRect.topLeft();
+    EXPECT_EQ(f.skinForm->ObjectAt(origin + QPoint(1, 1)), 1);
+    EXPECT_EQ(f.skinForm->ObjectAt(origin + QPoint(12, 12)), -1);
+}
+
+TEST(SmallSkin, CaptionAnimationNeedsAPositiveFrameCount)
+{
+    for (int frames : {0, -3, 2}) {
+        SCOPED_TRACE(frames);
+        TestSkin folder;
+        WriteMaskAndAnimationPictures(folder);
+        auto skin = folder.Load(MaskAndAnimationSkin(frames));
+        Framed f(skin.get(), 200, 100);
+        TbsSkinCaptionObject* caption = f.skinForm->CaptionObject();
+        ASSERT_TRUE(caption);
+        EXPECT_EQ(caption->Animated(), frames > 0);
+        caption->CurrentFrame = 2;
+        const QImage image = f.Paint();
+        const QPoint inCaption = caption->ObjectRect.topLeft() + QPoint(2, 2);
+        if (frames > 0) {
+            EXPECT_EQ(caption->AnimationFrame(2), QRect(0, 18, 96, 18));
+            EXPECT_EQ(image.pixel(inCaption), qRgb(0, 0, 255)) << "the second frame";
+        } else {
+            EXPECT_EQ(caption->AnimationFrame(2), QRect());
+        }
+    }
+}
