@@ -386,10 +386,8 @@ void TbsSkinStdButtonObject::MouseDown(int X, int Y, Qt::MouseButton AButton)
     const bool wasDown = FDown;
     TbsSkinButtonObject::MouseDown(X, Y, AButton);
     // The system-menu button drops the window's system menu and stays down while it is open.
-    if (Command == cmSysMenu && !wasDown) {
-        TForm* form = Parent->Form();
-        Parent->PopupSysMenu(QRect(form->mapToGlobal(ObjectRect.topLeft()), ObjectRect.size()));
-    }
+    if (Command == cmSysMenu && !wasDown)
+        Parent->PopupSysMenu(ObjectRect.translated(Parent->ScreenOrigin()));
 }
 
 void TbsSkinStdButtonObject::MouseUp(int X, int Y, Qt::MouseButton AButton)

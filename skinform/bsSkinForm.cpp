@@ -95,7 +95,7 @@ TbsSkinForm::TbsSkinForm(TForm* AForm)
     FFadeTimer->OnTimer = [this] { FadeTimerTimer(); };
     // The pointer can leave a caption button into the client widget without the window being told.
     FMouseTimer->OnTimer = [this] {
-        const QPoint P = FForm->mapFromGlobal(QCursor::pos());
+        const QPoint P = QCursor::pos() - ScreenOrigin();
         if (MouseCaptureObject < 0 && (ObjectAt(P) != ActiveObject || !FForm->rect().contains(P)))
             MouseLeaveFrame();
         if (ActiveObject < 0 || FSizeMove)
@@ -711,6 +711,13 @@ void TbsSkinForm::MorphTimerTimer()
 
 // --- window states and commands ------------------------------------------------------------------
 
+// Under a reparenting window manager the platform's own mapping of a frameless window can miss
+// the window's place; the window's geometry has it.
+QPoint TbsSkinForm::ScreenOrigin() const
+{
+    return FForm->geometry().topLeft();
+}
+
 QRect TbsSkinForm::WorkArea(bool AWhole) const
 {
     QScreen* screen = FForm->screen() ? FForm->screen() : QGuiApplication::primaryScreen();
@@ -1101,7 +1108,7 @@ bool TbsSkinForm::PopupSysMenuFromButton()
     for (auto& object : ObjectList) {
         auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get());
         if (button && button->Command == cmSysMenu && button->Enabled && button->Visible) {
-            PopupSysMenu(QRect(FForm->mapToGlobal(button->ObjectRect.topLeft()), button->ObjectRect.size()));
+            PopupSysMenu(button->ObjectRect.translated(ScreenOrigin()));
             return true;
         }
     }

@@ -131,6 +131,8 @@ public:
     int GetMinHeight() const;
     int GetMaxWidth() const;
     int GetMaxHeight() const;
+    // The screen position of the window's point (0, 0).
+    QPoint ScreenOrigin() const;
     // The work area of the window's screen (the whole screen with AWhole).
     QRect WorkArea(bool AWhole = false) const;
     // Where the next bar of a skin-minimized window goes: the first free place of the bottom row

@@ -486,7 +486,7 @@ TEST_F(FormBehaviour, SystemMenuOpensBelowItsButtonAndClosesWhenTheWindowMoves)
     EXPECT_TRUE(w.skinForm->SkinMenu()->Visible()) << "releasing the button leaves its menu open";
     TbsSkinPopupWindow* popup = w.skinForm->SkinMenu()->PopupWindow(0);
     ASSERT_TRUE(popup);
-    EXPECT_EQ(popup->pos(), w.form.mapToGlobal(QPoint(button.left(), button.top() + button.height())));
+    EXPECT_EQ(popup->pos(), w.form.pos() + QPoint(button.left(), button.top() + button.height()));
     EXPECT_EQ(popup->ItemCount(), 5);
     w.skinForm->CloseSkinMenus();
     EXPECT_FALSE(w.skinForm->SkinMenu()->Visible());
