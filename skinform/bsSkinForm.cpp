@@ -812,7 +812,6 @@ void TbsSkinForm::SetWindowState(TbsWindowState AValue)
         FireEvent(OnMinimize);
         return;
     }
-    const TbsWindowState old = FWindowState;
     FWindowState = AValue;
     switch (AValue) {
     case wsNormal:
@@ -825,7 +824,6 @@ void TbsSkinForm::SetWindowState(TbsWindowState AValue)
         DoMaximize();
         break;
     }
-    Q_UNUSED(old);
 }
 
 void TbsSkinForm::DoMaximize()

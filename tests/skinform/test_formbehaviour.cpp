@@ -500,6 +500,12 @@ TEST_F(FormBehaviour, SystemMenuOpensBelowItsButtonAndClosesWhenTheWindowMoves)
     EXPECT_EQ(w.skinForm->SkinMenu()->PopupWindow(0)->pos(), w.form.mapToGlobal(w.Caption()));
     w.form.move(150, 150);
     EXPECT_FALSE(w.skinForm->SkinMenu()->Visible());
+    // So does a press on the frame.
+    QTest::mouseClick(&w.form, Qt::RightButton, {}, w.Caption());
+    ASSERT_TRUE(w.skinForm->SkinMenu()->Visible());
+    QTest::mousePress(&w.form, Qt::LeftButton, {}, QPoint(0, 150));
+    EXPECT_FALSE(w.skinForm->SkinMenu()->Visible());
+    QTest::mouseRelease(&w.form, Qt::LeftButton, {}, QPoint(0, 150));
 }
 
 TEST_F(FormBehaviour, AltSpaceOpensTheSystemMenuAndItsItemsRunFromTheKeyboard)
