@@ -1,5 +1,6 @@
 // The skinned window frame with the program's skin, with small test skins and without a skin:
 // insets, caption buttons, pictures, the default look, the layered border and hostile skins.
+#include "../skinctrls/FakeClock.h"
 #include "EmbeddedSkin.h"
 #include "TForm.h"
 #include "bsColors.h"
@@ -541,6 +542,7 @@ activeskinrect=0,0,96,18
 animateskinrect=0,0,96,36
 framecount=%1
 textrect=0,0,96,18
+animateinterval=50
 [closebutton]
 activepictureindex=0
 activemaskpictureindex=1
@@ -617,4 +619,26 @@ TEST(SmallSkin, CaptionAnimationNeedsAPositiveFrameCount)
             EXPECT_EQ(caption->AnimationFrame(2), QRect());
         }
     }
+}
+
+TEST(SmallSkin, CaptionAnimationStepsWhileTheWindowIsActiveAndStopsAtTheLastFrame)
+{
+    TFakeClock clock;
+    TestSkin folder;
+    WriteMaskAndAnimationPictures(folder);
+    auto skin = folder.Load(MaskAndAnimationSkin(2));
+    Framed f(skin.get(), 200, 100);
+    f.form.Show();
+    QApplication::setActiveWindow(&f.form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    TbsSkinCaptionObject* caption = f.skinForm->CaptionObject();
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(caption->CurrentFrame, 1) << "activation starts the strip";
+    clock.Advance(25);
+    EXPECT_EQ(caption->CurrentFrame, 1);
+    clock.Advance(25);
+    EXPECT_EQ(caption->CurrentFrame, 2) << "one frame every animateinterval";
+    clock.Advance(200);
+    EXPECT_EQ(caption->CurrentFrame, 2) << "the last frame stays";
+    f.form.hide();
 }
