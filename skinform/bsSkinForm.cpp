@@ -1314,12 +1314,13 @@ void TbsSkinForm::MouseLeaveFrame()
     ActiveObject = -1;
 }
 
-void TbsSkinForm::BeginDrag(int AHitCode, const QPoint& AGlobal)
+void TbsSkinForm::BeginDrag(int AHitCode, const QPoint& AGlobal, const QPoint& ALocal)
 {
     FDragMode = dmPending;
     FDragCode = AHitCode;
     FDragStart = AGlobal;
-    FDragStartGeometry = FForm->geometry();
+    // The press itself tells where the window is on the screen.
+    FDragStartGeometry = QRect(AGlobal - ALocal, FForm->size());
     HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false;
 }
 
@@ -1331,10 +1332,13 @@ void TbsSkinForm::DragTo(const QPoint& AGlobal)
         MouseCaptureObject = -1;
         FMouseTimer->Stop();
         QWindow* window = FForm->windowHandle();
-        // Snapping needs every position, so a magnetic window moves itself.
+        // Snapping needs every position, so a magnetic window moves itself. The window manager
+        // starts from where the platform believes the window is; a reparenting one can leave that
+        // belief behind the truth, and then the form moves and sizes the window itself.
         const bool moving = FDragCode == HTCAPTION;
+        const bool trusted = window && window->position() == FDragStartGeometry.topLeft();
         const bool bySystem =
-            window && !(moving && Magnetic) &&
+            trusted && !(moving && Magnetic) &&
             (moving ? window->startSystemMove() : window->startSystemResize(EdgesOf(FDragCode)));
         FDragMode = bySystem ? dmNone : dmOwn;
         FSizeMove = !bySystem;
@@ -1394,10 +1398,8 @@ bool TbsSkinForm::MousePress(QMouseEvent* event)
         return true;
     }
     // A maximized window stays where it is.
-    if (code == HTCAPTION && FWindowState != wsMaximized)
-        BeginDrag(code, event->globalPosition().toPoint());
-    else if (EdgesOf(code))
-        BeginDrag(code, event->globalPosition().toPoint());
+    if ((code == HTCAPTION && FWindowState != wsMaximized) || EdgesOf(code))
+        BeginDrag(code, event->globalPosition().toPoint(), P);
     return true;
 }
 

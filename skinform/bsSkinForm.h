@@ -240,7 +240,7 @@ private:
     bool MousePress(QMouseEvent* event);
     bool MouseRelease(QMouseEvent* event);
     void CaptionDblClick();
-    void BeginDrag(int AHitCode, const QPoint& AGlobal);
+    void BeginDrag(int AHitCode, const QPoint& AGlobal, const QPoint& ALocal);
     void DragTo(const QPoint& AGlobal);
     void UpdateCursor(int AHitCode);
     bool CanResize() const { return true; }
