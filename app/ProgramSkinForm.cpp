@@ -22,8 +22,8 @@ TbsSkinForm* AttachProgramSkinForm(TForm* AForm, TbsSkinData* ASkinData)
     form->UseDefaultSysMenu = true;
     form->Magnetic = false;
     form->MagneticSize = 5;
-    form->AlphaBlend = false;
-    form->AlphaBlendValue = 200;
+    form->SetAlphaBlendValue(200);
+    form->SetAlphaBlend(false);
     form->SetSkinData(ASkinData);
     return form;
 }

@@ -127,7 +127,22 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm* AParent, const TbsDataSkin
         ActivePictureIndex = -1;
         ActiveSkinRect = QRect();
     }
+    ActiveMaskPictureIndex = Parent->ActivePicture(ARecord->ActiveMaskPictureIndex).isNull()
+                                 ? -1
+                                 : ARecord->ActiveMaskPictureIndex;
     ObjectRect = SkinRect;
+}
+
+bool TbsActiveSkinObject::PointInObject(const QPoint& P) const
+{
+    if (!Parent->SkinSupport() || ActiveMaskPictureIndex < 0)
+        return true;
+    const QImage& mask = Parent->ActivePicture(ActiveMaskPictureIndex);
+    if (mask.isNull())
+        return true;
+    if (!mask.rect().contains(P))
+        return false;
+    return (mask.pixel(P) & 0xFFFFFF) == 0;
 }
 
 bool TbsActiveSkinObject::EnableMorphing() const
@@ -366,9 +381,13 @@ void TbsSkinStdButtonObject::MouseEnter()
 
 void TbsSkinStdButtonObject::MouseDown(int X, int Y, Qt::MouseButton AButton)
 {
-    if (AButton != Qt::LeftButton)
+    if (AButton != Qt::LeftButton || !Enabled)
         return;
+    const bool wasDown = FDown;
     TbsSkinButtonObject::MouseDown(X, Y, AButton);
+    // The system-menu button drops the window's system menu and stays down while it is open.
+    if (Command == cmSysMenu && !wasDown)
+        Parent->PopupSysMenu(ObjectRect.translated(Parent->ScreenOrigin()));
 }
 
 void TbsSkinStdButtonObject::MouseUp(int X, int Y, Qt::MouseButton AButton)
@@ -382,6 +401,8 @@ void TbsSkinStdButtonObject::MouseUp(int X, int Y, Qt::MouseButton AButton)
             Parent->RunCommand(Command);
         return;
     }
+    if (Command == cmSysMenu && Parent->SkinMenu()->Visible())
+        return; // released when its menu closes
     FDown = false;
     if (run && Command != cmSysMenu && Command != cmDefault) {
         Active = FMouseIn = false;
@@ -417,6 +438,33 @@ TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm* AParent, const TbsDataSk
     Shadow = ARecord->Shadow;
     ShadowColor = ARecord->ShadowColor;
     ActiveShadowColor = ARecord->ActiveShadowColor;
+    AnimateSkinRect = SkinQRect(ARecord->AnimateSkinRect);
+    FrameCount = ARecord->FrameCount;
+    AnimateInterval = std::max(25, ARecord->AnimateInterval);
+    InActiveAnimation = ARecord->InActiveAnimation;
+}
+
+bool TbsSkinCaptionObject::Animated() const
+{
+    // A frame count of 0 or less means no animation, and so does a strip too small to cut.
+    if (FrameCount <= 0 || AnimateSkinRect.isEmpty() || ActivePictureIndex < 0)
+        return false;
+    const bool vertical = AnimateSkinRect.height() > SkinRect.height();
+    return (vertical ? AnimateSkinRect.height() : AnimateSkinRect.width()) / FrameCount > 0;
+}
+
+QRect TbsSkinCaptionObject::AnimationFrame(int AFrame) const
+{
+    if (!Animated())
+        return QRect();
+    const int index = std::clamp(AFrame, 1, FrameCount) - 1;
+    const QRect& r = AnimateSkinRect;
+    if (r.height() > SkinRect.height()) {
+        const int h = r.height() / FrameCount;
+        return QRect(r.left(), r.top() + index * h, r.width(), h);
+    }
+    const int w = r.width() / FrameCount;
+    return QRect(r.left() + index * w, r.top(), w, r.height());
 }
 
 QFont TbsSkinCaptionObject::CaptionFont() const
@@ -493,8 +541,12 @@ void TbsSkinCaptionObject::Draw(QPainter& C, bool UpDate)
     if (!Parent->SkinSupport())
         return;
     const bool active = Parent->GetFormActive();
-    if (!ActiveSkinRect.isEmpty() && active) {
-        const QImage& picture = Parent->ActivePicture(ActivePictureIndex);
+    const QImage& picture = Parent->ActivePicture(ActivePictureIndex);
+    if (Animated() && CurrentFrame > 0 && !picture.isNull()) {
+        const QRect frame = AnimationFrame(CurrentFrame).intersected(picture.rect());
+        if (!frame.isEmpty())
+            C.drawImage(ObjectRect, picture, frame);
+    } else if (!ActiveSkinRect.isEmpty() && active) {
         if (!picture.isNull())
             C.drawImage(ObjectRect, picture, ActiveSkinRect.intersected(picture.rect()));
     } else if (UpDate) {

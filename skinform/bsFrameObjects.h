@@ -26,6 +26,9 @@ public:
     virtual void MouseDown(int X, int Y, Qt::MouseButton AButton);
     virtual void MouseUp(int X, int Y, Qt::MouseButton AButton);
     virtual void DblClick() {}
+    // Whether the object takes the pointer at P (object coordinates): everywhere without a mask
+    // picture, else where the mask is black; nowhere beyond the mask picture.
+    virtual bool PointInObject(const QPoint& P) const;
     // Whether the cross-fade still has a step to go.
     bool CanMorphing() const;
     // Morphing is on for the object, the skin and the repository's effects.
@@ -35,6 +38,7 @@ public:
     QString IDName;
     QString Hint;
     int ActivePictureIndex = -1;
+    int ActiveMaskPictureIndex = -1;
     QRect SkinRect, ActiveSkinRect, InActiveSkinRect;
     QRect ObjectRect;
     bool SkinRectInAPicture = false;
@@ -114,6 +118,18 @@ public:
     TColor FontColor = 0, ActiveFontColor = 0;
     TAlignment Alignment = taCenter;
     bool Light = false, Shadow = false;
+    // The caption animation: the strip AnimateSkinRect of the active picture cut into FrameCount
+    // frames, CurrentFrame 1 to FrameCount shown, 0 for none.
+    QRect AnimateSkinRect;
+    int FrameCount = 0;
+    int AnimateInterval = 25;
+    bool InActiveAnimation = false;
+    int CurrentFrame = 0;
+    int FIncTime = 0;
+    // A strip with at least one frame of at least one pixel.
+    bool Animated() const;
+    // The picture rectangle of frame AFrame (1-based) of the strip.
+    QRect AnimationFrame(int AFrame) const;
     TColor LightColor = 0, ActiveLightColor = 0, ShadowColor = 0, ActiveShadowColor = 0;
 
 private:

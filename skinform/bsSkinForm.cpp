@@ -3,6 +3,7 @@
 #include "bsSkinForm.h"
 
 #include "SkinMessage.h"
+#include "TApplication.h"
 #include "TForm.h"
 #include "bsColors.h"
 #include "bsDefaultLook.h"
@@ -11,12 +12,14 @@
 #include "bsSkinLink.h"
 #include "bsTextHelpers.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
@@ -66,26 +69,49 @@ const QImage& NullImage()
 
 } // namespace
 
+namespace {
+
+// Every skinned form, for the free places of the skin-minimized bars.
+std::vector<TbsSkinForm*>& SkinForms()
+{
+    static std::vector<TbsSkinForm*> forms;
+    return forms;
+}
+
+} // namespace
+
 TbsSkinForm::TbsSkinForm(TForm* AForm)
-    : QObject(AForm), FForm(AForm), FMorphTimer(new QTimer(this)), FMouseTimer(new QTimer(this)),
+    : QObject(AForm), FForm(AForm), FSkinMenu(new TbsSkinMenu(this)), FDefaultSysMenu(new TPopupMenu(this)),
+      FMorphTimer(CreateControlTimer(this)), FMouseTimer(CreateControlTimer(this)),
+      FAnimateTimer(CreateControlTimer(this)), FFadeTimer(CreateControlTimer(this)),
       FLayerBorder(std::make_unique<TbsFormLayerBorder>())
 {
     setObjectName(QStringLiteral("bsSkinForm1"));
+    SkinForms().push_back(this);
     DefCaptionFont = SkinRecordFont(QStringLiteral("Tahoma"), 13, fsBold);
     DefInActiveCaptionFont = DefCaptionFont;
     MenusFont = SkinRecordFont(QStringLiteral("Tahoma"), 13, {});
-    FMorphTimer->setInterval(25);
-    connect(FMorphTimer, &QTimer::timeout, this, &TbsSkinForm::MorphTimerTimer);
+    FMorphTimer->OnTimer = [this] { MorphTimerTimer(); };
+    FAnimateTimer->OnTimer = [this] { AnimateTimerTimer(); };
+    FFadeTimer->OnTimer = [this] { FadeTimerTimer(); };
     // The pointer can leave a caption button into the client widget without the window being told.
-    FMouseTimer->setInterval(50);
-    connect(FMouseTimer, &QTimer::timeout, this, [this] {
-        const QPoint P = FForm->mapFromGlobal(QCursor::pos());
+    FMouseTimer->OnTimer = [this] {
+        const QPoint P = QCursor::pos() - ScreenOrigin();
         if (MouseCaptureObject < 0 && (ObjectAt(P) != ActiveObject || !FForm->rect().contains(P)))
             MouseLeaveFrame();
-        if (ActiveObject < 0)
-            FMouseTimer->stop();
+        if (ActiveObject < 0 || FSizeMove)
+            FMouseTimer->Stop();
+    };
+    // Alt+Space opens the system menu from whichever control of the window has the focus.
+    auto* sysMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), FForm);
+    sysMenuKey->setContext(Qt::WindowShortcut);
+    connect(sysMenuKey, &QShortcut::activated, this, [this] {
+        if (FSkinnableForm)
+            PopupSysMenuFromButton();
     });
     FForm->setMouseTracking(true);
+    // The frame's sizing cursors stop at the client area.
+    FForm->ClientWidget()->setCursor(Qt::ArrowCursor);
     FForm->installEventFilter(this);
     ApplyFrameHint();
     ChangeSkinData();
@@ -93,6 +119,8 @@ TbsSkinForm::TbsSkinForm(TForm* AForm)
 
 TbsSkinForm::~TbsSkinForm()
 {
+    std::erase(SkinForms(), this);
+    FSkinMenu->OnMenuClose = nullptr;
     FForm->removeEventFilter(this);
 }
 
@@ -183,6 +211,10 @@ void TbsSkinForm::CalcRects()
     NewButtonsOffset = std::clamp(sd.ButtonsOffset, -MaxInset, MaxInset);
     const QRect m = ExactQRect(sd.MaskRectArea);
     NewMaskRectArea = RectLTRB(m.x(), m.y(), RightOf(m) + dx, BottomOf(m) + dy);
+    NewHitTestLTPoint = Point(sd.HitTestLTPoint);
+    NewHitTestRTPoint = Point(sd.HitTestRTPoint) + QPoint(dx, 0);
+    NewHitTestLBPoint = Point(sd.HitTestLBPoint) + QPoint(0, dy);
+    NewHitTestRBPoint = Point(sd.HitTestRBPoint) + QPoint(dx, dy);
 }
 
 void TbsSkinForm::CalcDefRects()
@@ -404,16 +436,19 @@ void TbsSkinForm::CheckObjects()
 
 void TbsSkinForm::ClearObjects()
 {
-    FMorphTimer->stop();
+    FMorphTimer->Stop();
+    FAnimateTimer->Stop();
     ObjectList.clear();
     ActiveObject = MouseCaptureObject = -1;
 }
 
 int TbsSkinForm::ObjectAt(const QPoint& P) const
 {
-    for (int i = int(ObjectList.size()) - 1; i >= 0; --i) {
+    // The caption takes no pointer state of its own: over it the window is moved.
+    for (int i = 0; i < int(ObjectList.size()); ++i) {
         const auto& o = ObjectList[size_t(i)];
-        if (o->Visible && o->ObjectRect.contains(P) && !dynamic_cast<TbsSkinCaptionObject*>(o.get()))
+        if (o->Enabled && o->Visible && o->ObjectRect.contains(P) &&
+            !dynamic_cast<TbsSkinCaptionObject*>(o.get()) && o->PointInObject(P - o->ObjectRect.topLeft()))
             return i;
     }
     return -1;
@@ -676,8 +711,8 @@ void TbsSkinForm::UpDateFormNC()
 
 void TbsSkinForm::StartMorph()
 {
-    if (!FMorphTimer->isActive())
-        FMorphTimer->start();
+    if (!FMorphTimer->Active())
+        FMorphTimer->Start(25);
 }
 
 void TbsSkinForm::MorphTimerTimer()
@@ -691,33 +726,220 @@ void TbsSkinForm::MorphTimerTimer()
         more = more || object->CanMorphing();
     }
     if (!more)
-        FMorphTimer->stop();
+        FMorphTimer->Stop();
 }
 
 // --- window states and commands ------------------------------------------------------------------
 
+// Under a reparenting window manager the platform's own mapping of a frameless window can miss
+// the window's place; the window's geometry has it.
+QPoint TbsSkinForm::ScreenOrigin() const
+{
+    return FForm->geometry().topLeft();
+}
+
+QRect TbsSkinForm::WorkArea(bool AWhole) const
+{
+    QScreen* screen = FForm->screen() ? FForm->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return QRect(0, 0, 1024, 768);
+    return AWhole ? screen->geometry() : screen->availableGeometry();
+}
+
+int TbsSkinForm::GetMinWidth() const
+{
+    const bool minimized = FWindowState == wsMinimized;
+    if (!FSkinSupport)
+        return MinWidth > 0 ? MinWidth : 120;
+    const int PW = FPicture.width();
+    if (MinWidth > PW && !minimized)
+        return MinWidth;
+    if (FSD->FormMinWidth > 0)
+        return MinWidth > FSD->FormMinWidth && !minimized ? MinWidth : FSD->FormMinWidth;
+    return PW;
+}
+
+int TbsSkinForm::GetMinHeight() const
+{
+    const bool bar = FRollUpState || FWindowState == wsMinimized;
+    if (!FSkinSupport)
+        return DefCaptionHeight + 6 >= MinHeight || bar ? DefCaptionHeight + 6 : MinHeight;
+    if (FSD->FormMinHeight > 0)
+        return MinHeight > FSD->FormMinHeight && !bar ? MinHeight : FSD->FormMinHeight;
+    const QRect c = ExactQRect(FSD->ClRect);
+    const int nonClient = std::clamp(FPicture.height() - c.height(), 0, MaxInset);
+    return nonClient >= MinHeight || bar ? nonClient : MinHeight;
+}
+
+int TbsSkinForm::GetMaxWidth() const
+{
+    return MaxWidth != 0 ? MaxWidth : WorkArea(MaximizeOnFullScreen).width();
+}
+
+int TbsSkinForm::GetMaxHeight() const
+{
+    return MaxHeight != 0 ? MaxHeight : WorkArea(MaximizeOnFullScreen).height();
+}
+
+// The window manager keeps the window within these while the user sizes it. The maximum is set
+// only when asked for: a window laid out larger than a small screen keeps its size.
+void TbsSkinForm::ApplySizeLimits()
+{
+    if (!FSkinnableForm) {
+        FForm->setMinimumSize(0, 0);
+        FForm->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return;
+    }
+    FForm->setMinimumSize(GetMinWidth(), GetMinHeight());
+    FForm->setMaximumSize(MaxWidth > 0 ? std::max(MaxWidth, GetMinWidth()) : QWIDGETSIZE_MAX,
+                          MaxHeight > 0 ? std::max(MaxHeight, GetMinHeight()) : QWIDGETSIZE_MAX);
+    FitClientToWindow();
+}
+
+// A hidden window hears of its new size only when shown; its client area follows at once.
+void TbsSkinForm::FitClientToWindow()
+{
+    const QSize client = FForm->size().shrunkBy(FForm->FrameMargins());
+    if (client != FForm->ClientWidget()->size())
+        FForm->SetClientSize(client.width(), client.height());
+}
+
+void TbsSkinForm::SetGeometryAndFrame(const QRect& R)
+{
+    ApplySizeLimits();
+    FForm->setGeometry(R);
+    FitClientToWindow();
+    SizeChanged();
+    UpDateFormNC();
+}
+
 void TbsSkinForm::SetWindowState(TbsWindowState AValue)
 {
-    if (AValue == FWindowState && AValue != wsMinimized)
+    if (!FSkinnableForm) {
+        if (AValue == wsMaximized)
+            FForm->showMaximized();
+        else if (AValue == wsMinimized)
+            FForm->showMinimized();
+        else
+            FForm->showNormal();
         return;
-    if (AValue == wsMinimized) {
+    }
+    if (AValue == FWindowState)
+        return;
+    const bool mainForm = Application && Application->MainForm() == FForm;
+    if (AValue == wsMinimized && (mainForm || MinimizeDefault)) {
         FForm->showMinimized();
+        FireEvent(OnMinimize);
         return;
     }
-    if (AValue == wsMaximized) {
-        FNormalBounds = FForm->geometry();
-        QScreen* screen = FForm->screen() ? FForm->screen() : QGuiApplication::primaryScreen();
-        FWindowState = wsMaximized;
-        if (screen)
-            FForm->setGeometry(screen->availableGeometry());
-        FLayerBorder->Hide();
-    } else {
-        FWindowState = wsNormal;
-        if (FNormalBounds.isValid())
-            FForm->setGeometry(FNormalBounds);
-        FollowWithLayeredBorder();
+    FWindowState = AValue;
+    switch (AValue) {
+    case wsNormal:
+        DoRestore();
+        break;
+    case wsMinimized:
+        DoMinimize();
+        break;
+    case wsMaximized:
+        DoMaximize();
+        break;
     }
-    UpDateFormNC();
+}
+
+void TbsSkinForm::DoMaximize()
+{
+    // A rolled-up window maximizes to its full size and rolls up again when restored.
+    FRollUpBeforeMaximize = FRollUpState;
+    FRollUpState = false;
+    MaxRollUpState = false;
+    if (OldBoundsRect.isEmpty())
+        OldBoundsRect = FForm->geometry();
+    QRect target = WorkArea(MaximizeOnFullScreen);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    // No visible task bar: a hair of the screen stays free, so that one that hides can come back.
+    if (target.size() == WorkArea(true).size() && primary && WorkArea(true) == primary->geometry())
+        target.adjust(1, 1, -1, -1);
+    FLayerBorder->Hide();
+    SetGeometryAndFrame(target);
+    FMouseTimer->Stop();
+    FireEvent(OnMaximize);
+}
+
+void TbsSkinForm::DoMinimize()
+{
+    if (OldBoundsRect.isEmpty())
+        OldBoundsRect = FForm->geometry();
+    FLayerBorder->Hide();
+    ApplySizeLimits();
+    SetGeometryAndFrame(QRect(GetMinimizePosition(), QSize(GetMinWidth(), GetMinHeight())));
+    FireEvent(OnMinimize);
+}
+
+void TbsSkinForm::DoRestore()
+{
+    if (MaxRollUpState && !FRollUpBeforeMaximize)
+        FRollUpState = false;
+    else if (FRollUpBeforeMaximize)
+        FRollUpState = true;
+    FRollUpBeforeMaximize = false;
+    MaxRollUpState = false;
+    if (!OldBoundsRect.isEmpty())
+        SetGeometryAndFrame(OldBoundsRect);
+    else
+        SetGeometryAndFrame(FForm->geometry());
+    OldBoundsRect = QRect();
+    FollowWithLayeredBorder();
+    FireEvent(OnRestore);
+}
+
+QPoint TbsSkinForm::GetMinimizePosition() const
+{
+    const QRect R = WorkArea();
+    const int w = std::max(1, GetMinWidth()), h = std::max(1, GetMinHeight());
+    const int right = R.left() + R.width(), bottom = R.top() + R.height();
+    const TForm* mainForm = Application ? Application->MainForm() : nullptr;
+    auto taken = [&](const QPoint& P) {
+        return std::any_of(SkinForms().begin(), SkinForms().end(), [&](const TbsSkinForm* f) {
+            return f != this && f->FForm != mainForm && f->FForm->isVisible() &&
+                   f->FWindowState == wsMinimized && f->FForm->pos() == P;
+        });
+    };
+    QPoint P(R.left(), bottom - h);
+    while (taken(P)) {
+        P.rx() += w;
+        if (P.x() + w > right) {
+            P.setX(R.left());
+            P.ry() -= h;
+        }
+        if (P.y() < R.top()) {
+            P.setY(bottom - h);
+            break;
+        }
+    }
+    return P;
+}
+
+void TbsSkinForm::SetRollUpState(bool AValue)
+{
+    if (!FBorderIcons.testFlag(biRollUp) || FWindowState == wsMinimized || AValue == FRollUpState)
+        return;
+    if (FWindowState == wsMaximized && FRollUpState && !MaxRollUpState)
+        return;
+    if (FWindowState == wsMaximized)
+        MaxRollUpState = AValue;
+    FRollUpState = AValue;
+    if (AValue) {
+        OldHeight = FForm->height();
+        SetGeometryAndFrame(QRect(FForm->pos(), QSize(FForm->width(), GetMinHeight())));
+    } else if (ClientHeight != 0) {
+        ApplySizeLimits();
+        FForm->SetClientSize(FForm->ClientWidth(), ClientHeight);
+        SizeChanged();
+        UpDateFormNC();
+    } else {
+        SetGeometryAndFrame(QRect(FForm->pos(), QSize(FForm->width(), OldHeight)));
+    }
+    FireEvent(OnChangeRollUpState);
 }
 
 void TbsSkinForm::RunCommand(TbsStdCommand ACommand)
@@ -733,22 +955,363 @@ void TbsSkinForm::RunCommand(TbsStdCommand ACommand)
         SetWindowState(FWindowState == wsMaximized ? wsNormal : wsMaximized);
         break;
     case cmMinimize:
-    case cmMinimizeToTray:
-        SetWindowState(wsMinimized);
+        SetWindowState(FWindowState == wsMinimized ? wsNormal : wsMinimized);
+        break;
+    case cmRollUp:
+        SetRollUpState(!FRollUpState);
         break;
     default:
         break;
     }
 }
 
+void TbsSkinForm::CaptionDblClick()
+{
+    if (CanResize() && FWindowState == wsMinimized)
+        SetWindowState(wsNormal);
+    else if (CanResize() && FWindowState == wsNormal && !FRollUpState && FBorderIcons.testFlag(biMaximize))
+        SetWindowState(wsMaximized);
+    else if (CanResize() && FWindowState == wsMaximized && !MaxRollUpState)
+        SetWindowState(wsNormal);
+    else
+        SetRollUpState(!FRollUpState);
+}
+
+// --- transparency --------------------------------------------------------------------------------
+
+void TbsSkinForm::SetCurrentAlpha(int AValue)
+{
+    FCurrentAlpha = std::clamp(AValue, 0, 255);
+    FForm->setWindowOpacity(FCurrentAlpha / 255.0);
+}
+
+void TbsSkinForm::SetAlphaBlend(bool AValue)
+{
+    FAlphaBlend = AValue;
+    FFadeTimer->Stop();
+    SetCurrentAlpha(AValue ? FAlphaBlendValue : 255);
+}
+
+void TbsSkinForm::SetAlphaBlendValue(int AValue)
+{
+    FAlphaBlendValue = std::clamp(AValue, 0, 255);
+    if (FAlphaBlend) {
+        FFadeTimer->Stop();
+        SetCurrentAlpha(FAlphaBlendValue);
+    }
+}
+
+void TbsSkinForm::StartFadeIn()
+{
+    if (!FAlphaBlend && !AlphaBlendAnimation)
+        return;
+    SetCurrentAlpha(0);
+    FFadeStarted = false;
+    FFadeTimer->Start(1);
+}
+
+// The first tick picks the target; then the opacity rises by a fifteenth of it every step.
+void TbsSkinForm::FadeTimerTimer()
+{
+    if (!FFadeStarted) {
+        FFadeStarted = true;
+        FFadeTarget = AlphaBlendAnimation && !FAlphaBlend ? 255 : FAlphaBlendValue;
+        if (!AlphaBlendAnimation) {
+            FFadeTimer->Stop();
+            SetCurrentAlpha(FFadeTarget);
+            return;
+        }
+        FFadeTimer->Start(6);
+        return;
+    }
+    const int step = std::max(1, FFadeTarget / 15);
+    SetCurrentAlpha(std::min(FFadeTarget, FCurrentAlpha + step));
+    if (FCurrentAlpha >= FFadeTarget)
+        FFadeTimer->Stop();
+}
+
+// --- magnetic edges ------------------------------------------------------------------------------
+
+QPoint TbsSkinForm::DoMagnetic(const QPoint& ALeftTop, const QPoint& APointer)
+{
+    const QRect R = WorkArea();
+    const int M = MagneticSize;
+    const int w = FForm->width(), h = FForm->height();
+    const int rRight = R.left() + R.width(), rBottom = R.top() + R.height();
+    // One edge: near is strictly within M; a stuck edge lets go once the pointer has moved on by
+    // more than M from where the edge caught it.
+    auto edge = [M](int pos, int target, int pointer, int& stored, bool& stuck, int stuckPos) {
+        const bool nearEdge = target - M < pos && pos < target + M;
+        int result = pos;
+        if (nearEdge && !stuck) {
+            result = stuckPos;
+            stored = pointer;
+        } else if (nearEdge) {
+            result = std::abs(pointer - stored) > M ? pointer + stuckPos - stored : stuckPos;
+        }
+        stuck = nearEdge;
+        return result;
+    };
+    int left = ALeftTop.x(), top = ALeftTop.y();
+    int sx = FMagnetCoord.x(), sy = FMagnetCoord.y();
+    left = edge(left, R.left(), APointer.x(), sx, HMagnetized, R.left());
+    top = edge(top, R.top(), APointer.y(), sy, VMagnetized, R.top());
+    left = edge(left + w, rRight, APointer.x(), sx, HMagnetized2, rRight) - w;
+    top = edge(top + h, rBottom, APointer.y(), sy, VMagnetized2, rBottom) - h;
+    FMagnetCoord = QPoint(sx, sy);
+    return QPoint(left, top);
+}
+
+// --- system menu ---------------------------------------------------------------------------------
+
+void TbsSkinForm::CreateDefaultSysMenu(TMenuItem* ARoot)
+{
+    const TbsResourceStrData* strings = FSD ? FSD->ResourceStrData() : nullptr;
+    auto caption = [strings](const char* AKey, const char* ADefault) {
+        const QString text = strings ? strings->GetResStr(QString::fromLatin1(AKey)) : QString();
+        return text.isEmpty() ? QString::fromLatin1(ADefault) : text;
+    };
+    if (FWindowState != wsMinimized && FBorderIcons.testFlag(biMinimize))
+        ARoot->Add("BSF_MINITEM", caption("MI_MINCAPTION", "Mi&nimize"),
+                   [this] { SetWindowState(wsMinimized); });
+    if (FWindowState != wsMaximized && FBorderIcons.testFlag(biMaximize))
+        ARoot->Add("BSF_MAXITEM", caption("MI_MAXCAPTION", "Ma&ximize"),
+                   [this] { SetWindowState(wsMaximized); });
+    if (FWindowState != wsNormal || FRollUpState)
+        ARoot->Add("BSF_RESTORE", caption("MI_RESTORECAPTION", "&Restore"), [this] {
+            const bool rolled = FWindowState == wsMaximized ? MaxRollUpState : FRollUpState;
+            if (rolled && FWindowState != wsMinimized)
+                SetRollUpState(false);
+            else
+                SetWindowState(wsNormal);
+        });
+    if (!FRollUpState && FWindowState != wsMinimized && FBorderIcons.testFlag(biRollUp))
+        ARoot->Add("BSF_ROLLUP", caption("MI_ROLLUPCAPTION", "Ro&llUp"), [this] { SetRollUpState(true); });
+    if (FBorderIcons.testFlag(biMinimizeToTray))
+        ARoot->Add("BSF_MINTOTRAY", caption("MI_MINTOTRAYCAPTION", "Minimize to &Tray"), {});
+    if (ARoot->Count() > 0)
+        ARoot->Add("", QStringLiteral("-"));
+    TMenuItem* close =
+        ARoot->Add("BSF_CLOSE", caption("MI_CLOSECAPTION", "&Close"), [this] { FForm->Close(); });
+    close->ShortCut = QKeySequence(Qt::ALT | Qt::Key_F4);
+}
+
+TMenuItem* TbsSkinForm::GetSysMenuItems()
+{
+    // Rebuilt for the state of the moment; an open menu of the old items is closed first.
+    FSkinMenu->Hide();
+    delete FDefaultSysMenu;
+    FDefaultSysMenu = new TPopupMenu(this);
+    CreateDefaultSysMenu(FDefaultSysMenu->Items());
+    return FDefaultSysMenu->Items();
+}
+
+void TbsSkinForm::PopupSysMenu(const QRect& AScreenRect)
+{
+    if (DisableSystemMenu)
+        return;
+    TMenuItem* items = GetSysMenuItems();
+    FSkinMenu->DefaultMenuItemHeight = DefMenuItemHeight;
+    FSkinMenu->DefaultMenuItemFont = MenusFont;
+    FSkinMenu->UseSkinFont = UseSkinFontInMenu;
+    SkinMenuOpen();
+    FSkinMenu->OnMenuClose = [this] { SkinMenuClose(); };
+    FSkinMenu->Popup(FForm, MenusSkinData ? MenusSkinData.data() : FSD.data(), false, items, AScreenRect);
+    if (!FSkinMenu->Visible())
+        SkinMenuClose();
+}
+
+bool TbsSkinForm::PopupSysMenuFromButton()
+{
+    for (auto& object : ObjectList) {
+        auto* button = dynamic_cast<TbsSkinStdButtonObject*>(object.get());
+        if (button && button->Command == cmSysMenu && button->Enabled && button->Visible) {
+            PopupSysMenu(button->ObjectRect.translated(ScreenOrigin()));
+            return true;
+        }
+    }
+    return false;
+}
+
+void TbsSkinForm::SkinMenuOpen()
+{
+    InMenu = true;
+}
+
+void TbsSkinForm::SkinMenuClose()
+{
+    InMenu = false;
+    for (auto& object : ObjectList) {
+        auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get());
+        if (button && button->FDown) {
+            button->FDown = false;
+            DrawSkinObject(button);
+        }
+    }
+    MouseCaptureObject = -1;
+}
+
+void TbsSkinForm::CloseSkinMenus()
+{
+    if (FSkinMenu->Visible())
+        FSkinMenu->Hide();
+    else if (InMenu)
+        SkinMenuClose();
+}
+
+// --- hit testing ---------------------------------------------------------------------------------
+
+bool TbsSkinForm::OnCaption(const QPoint& P) const
+{
+    const TbsSkinCaptionObject* caption = CaptionObject();
+    return caption && caption->Visible && caption->ObjectRect.contains(P);
+}
+
+int TbsSkinForm::HitTest(const QPoint& P) const
+{
+    return FSkinSupport ? SkinHitTest(P) : DefaultHitTest(P);
+}
+
+int TbsSkinForm::SkinHitTest(const QPoint& P) const
+{
+    if (FRollUpState || FWindowState == wsMinimized)
+        return OnCaption(P) ? HTCAPTION : HTOBJECT;
+    if (ActiveObject != -1 && !OnCaption(P) && !NewClRect.contains(P) && !FSizeMove)
+        return HTOBJECT;
+    const int x = P.x(), y = P.y();
+    const int W = FForm->width(), H = FForm->height();
+    if (FWindowState != wsMaximized && CanResize()) {
+        const int b = std::clamp(FSD->BorderW, 0, MaxInset);
+        const QPoint around[] = {{x - b, y}, {x, y - b}, {x + b, y}, {x, y + b}};
+        const QRect window(0, 0, W, H);
+        const QRegion shape = FForm->mask();
+        bool nearEdge = false;
+        for (const QPoint& a : around) {
+            const bool outside = shape.isEmpty() ? !window.contains(a) : !shape.contains(a);
+            nearEdge = nearEdge || outside;
+        }
+        if (!shape.isEmpty() && NewMaskRectArea.contains(P))
+            nearEdge = false;
+        if (!nearEdge)
+            return NewClRect.contains(P) ? HTCLIENT : OnCaption(P) ? HTCAPTION : HTOBJECT;
+        const QPoint lt = NewHitTestLTPoint, rt = NewHitTestRTPoint, lb = NewHitTestLBPoint,
+                     rb = NewHitTestRBPoint;
+        if (x <= lt.x() && y <= lt.y())
+            return HTTOPLEFT;
+        if (x >= rt.x() && y <= rt.y())
+            return HTTOPRIGHT;
+        if (x <= lb.x() && y >= lb.y())
+            return HTBOTTOMLEFT;
+        if (x >= rb.x() && y >= rb.y())
+            return HTBOTTOMRIGHT;
+        const int clTop = NewClRect.top(), clBottom = BottomOf(NewClRect);
+        const int clLeft = NewClRect.left(), clRight = RightOf(NewClRect);
+        if (RectLTRB(lt.x(), 0, rt.x(), clTop).contains(P))
+            return HTTOP;
+        if (RectLTRB(lb.x(), clBottom, rb.x(), H).contains(P))
+            return HTBOTTOM;
+        if (RectLTRB(0, lt.y(), clLeft, lb.y()).contains(P))
+            return HTLEFT;
+        if (RectLTRB(clRight, rt.y(), W, rb.y()).contains(P))
+            return HTRIGHT;
+    }
+    if (NewClRect.contains(P))
+        return HTCLIENT;
+    return OnCaption(P) ? HTCAPTION : HTOBJECT;
+}
+
+int TbsSkinForm::DefaultHitTest(const QPoint& P) const
+{
+    const int x = P.x(), y = P.y();
+    const int W = FForm->width(), H = FForm->height();
+    if (FWindowState == wsNormal && !FRollUpState && CanResize()) {
+        if (ActiveObject != -1)
+            return HTOBJECT;
+        if (x <= 2 && y <= 2)
+            return HTTOPLEFT;
+        if (x >= W - 2 && y <= 2)
+            return HTTOPRIGHT;
+        if (x <= 2 && y >= H - 2)
+            return HTBOTTOMLEFT;
+        if (x >= W - 2 && y >= H - 2)
+            return HTBOTTOMRIGHT;
+        if (x <= 2)
+            return HTLEFT;
+        if (y <= 2)
+            return HTTOP;
+        if (x >= W - 2)
+            return HTRIGHT;
+        if (y >= H - 2)
+            return HTBOTTOM;
+    }
+    if (NewDefCaptionRect.contains(P))
+        return HTCAPTION;
+    if (RectLTRB(3, DefCaptionHeight + 3, W - 3, H - 3).contains(P))
+        return HTCLIENT;
+    return HTOBJECT;
+}
+
 // --- pointer -------------------------------------------------------------------------------------
+
+namespace {
+
+Qt::Edges EdgesOf(int AHitCode)
+{
+    switch (AHitCode) {
+    case HTLEFT:
+        return Qt::LeftEdge;
+    case HTRIGHT:
+        return Qt::RightEdge;
+    case HTTOP:
+        return Qt::TopEdge;
+    case HTBOTTOM:
+        return Qt::BottomEdge;
+    case HTTOPLEFT:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT:
+        return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
+    }
+}
+
+Qt::CursorShape CursorOf(int AHitCode)
+{
+    switch (AHitCode) {
+    case HTLEFT:
+    case HTRIGHT:
+        return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+void TbsSkinForm::UpdateCursor(int AHitCode)
+{
+    const Qt::CursorShape shape = CursorOf(AHitCode);
+    if (shape == Qt::ArrowCursor)
+        FForm->unsetCursor();
+    else if (FForm->cursor().shape() != shape || !FForm->testAttribute(Qt::WA_SetCursor))
+        FForm->setCursor(shape);
+}
 
 void TbsSkinForm::MouseMove(const QPoint& P)
 {
-    if (FOwnMove) {
-        FForm->move(FForm->mapToGlobal(P) - FMoveOffset);
-        return;
-    }
     int index = ObjectAt(P);
     if (MouseCaptureObject >= 0 && index != MouseCaptureObject)
         index = -1; // a held button only reacts to the pointer over itself
@@ -759,7 +1322,8 @@ void TbsSkinForm::MouseMove(const QPoint& P)
     ActiveObject = index;
     if (index >= 0 && (MouseCaptureObject < 0 || MouseCaptureObject == index)) {
         ObjectList[size_t(index)]->MouseEnter();
-        FMouseTimer->start();
+        if (!FMouseTimer->Active())
+            FMouseTimer->Start(50);
     }
 }
 
@@ -770,52 +1334,104 @@ void TbsSkinForm::MouseLeaveFrame()
     ActiveObject = -1;
 }
 
+void TbsSkinForm::BeginDrag(int AHitCode, const QPoint& AGlobal, const QPoint& ALocal)
+{
+    FDragMode = dmPending;
+    FDragCode = AHitCode;
+    FDragStart = AGlobal;
+    // The press itself tells where the window is on the screen.
+    FDragStartGeometry = QRect(AGlobal - ALocal, FForm->size());
+    HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false;
+}
+
+void TbsSkinForm::DragTo(const QPoint& AGlobal)
+{
+    if (FDragMode == dmPending) {
+        // Entering the move or size loop: the objects lose the pointer.
+        MouseLeaveFrame();
+        MouseCaptureObject = -1;
+        FMouseTimer->Stop();
+        QWindow* window = FForm->windowHandle();
+        // Snapping needs every position, so a magnetic window moves itself. The window manager
+        // starts from where the platform believes the window is; a reparenting one can leave that
+        // belief behind the truth, and then the form moves and sizes the window itself.
+        const bool moving = FDragCode == HTCAPTION;
+        const bool trusted = window && window->position() == FDragStartGeometry.topLeft();
+        const bool bySystem =
+            trusted && !(moving && Magnetic) &&
+            (moving ? window->startSystemMove() : window->startSystemResize(EdgesOf(FDragCode)));
+        FDragMode = bySystem ? dmNone : dmOwn;
+        FSizeMove = !bySystem;
+        if (bySystem)
+            return;
+    }
+    const QPoint delta = AGlobal - FDragStart;
+    const QRect g = FDragStartGeometry;
+    if (FDragCode == HTCAPTION) {
+        QPoint at = g.topLeft() + delta;
+        if (Magnetic)
+            at = DoMagnetic(at, AGlobal);
+        FForm->move(at);
+        return;
+    }
+    const Qt::Edges edges = EdgesOf(FDragCode);
+    const int minW = GetMinWidth(), minH = GetMinHeight();
+    const int maxW = std::max(minW, GetMaxWidth()), maxH = std::max(minH, GetMaxHeight());
+    int left = g.left(), top = g.top(), right = RightOf(g), bottom = BottomOf(g);
+    if (edges & Qt::LeftEdge)
+        left = std::clamp(left + delta.x(), right - maxW, right - minW);
+    if (edges & Qt::RightEdge)
+        right = std::clamp(right + delta.x(), left + minW, left + maxW);
+    if (edges & Qt::TopEdge)
+        top = std::clamp(top + delta.y(), bottom - maxH, bottom - minH);
+    if (edges & Qt::BottomEdge)
+        bottom = std::clamp(bottom + delta.y(), top + minH, top + maxH);
+    FForm->setGeometry(RectLTRB(left, top, right, bottom));
+}
+
 bool TbsSkinForm::MousePress(QMouseEvent* event)
 {
     const QPoint P = event->position().toPoint();
+    const bool dblClick = event->type() == QEvent::MouseButtonDblClick;
     MouseMove(P);
-    if (ActiveObject >= 0) {
-        MouseCaptureObject = ActiveObject;
-        ObjectList[size_t(ActiveObject)]->MouseDown(P.x(), P.y(), event->button());
-        if (event->type() == QEvent::MouseButtonDblClick)
-            ObjectList[size_t(ActiveObject)]->DblClick();
+    const int code = HitTest(P);
+    if (event->button() == Qt::RightButton) {
+        if (code == HTCAPTION) {
+            MouseCaptureObject = -1;
+            PopupSysMenu(QRect(event->globalPosition().toPoint(), QSize(0, 0)));
+        }
         return true;
     }
     if (event->button() != Qt::LeftButton)
-        return false;
-    const QRect caption = FSkinSupport ? NewCaptionRect : NewDefCaptionRect;
-    if (caption.contains(P) || P.y() < FForm->FrameMargins().top()) {
-        if (event->type() == QEvent::MouseButtonDblClick && FBorderIcons.testFlag(biMaximize)) {
-            RunCommand(cmMaximize);
-            return true;
-        }
-        if (FWindowState == wsMaximized)
-            return true;
-        QWindow* window = FForm->windowHandle();
-        if (!window || !window->startSystemMove()) {
-            FOwnMove = true;
-            FMoveOffset = event->globalPosition().toPoint() - FForm->pos();
-        }
+        return true;
+    if (ActiveObject >= 0) {
+        MouseCaptureObject = ActiveObject;
+        TbsActiveSkinObject* object = ObjectList[size_t(ActiveObject)].get();
+        object->MouseDown(P.x(), P.y(), event->button());
+        if (dblClick && ActiveObject >= 0)
+            object->DblClick();
         return true;
     }
-    if (FWindowState == wsNormal) {
-        const QMargins m = FForm->FrameMargins();
-        Qt::Edges edges;
-        if (P.x() < std::max(m.left(), 4))
-            edges |= Qt::LeftEdge;
-        if (P.x() >= FForm->width() - std::max(m.right(), 4))
-            edges |= Qt::RightEdge;
-        if (P.y() >= FForm->height() - std::max(m.bottom(), 4))
-            edges |= Qt::BottomEdge;
-        if (edges && FForm->windowHandle())
-            FForm->windowHandle()->startSystemResize(edges);
+    if (code == HTCAPTION && dblClick) {
+        MouseCaptureObject = -1;
+        CaptionDblClick();
+        return true;
     }
+    // A maximized window stays where it is.
+    if ((code == HTCAPTION && FWindowState != wsMaximized) || EdgesOf(code))
+        BeginDrag(code, event->globalPosition().toPoint(), P);
     return true;
 }
 
 bool TbsSkinForm::MouseRelease(QMouseEvent* event)
 {
-    FOwnMove = false;
+    if (FDragMode != dmNone || FSizeMove) {
+        FDragMode = dmNone;
+        FSizeMove = false;
+        ActiveObject = MouseCaptureObject = -1;
+        SizeChanged();
+        UpDateFormNC();
+    }
     const QPoint P = event->position().toPoint();
     const int captured = MouseCaptureObject;
     MouseCaptureObject = -1;
@@ -850,6 +1466,7 @@ void TbsSkinForm::BeforeChangeSkinData()
 {
     FStopPainting = true;
     FSkinSupport = false;
+    FMouseTimer->Stop();
     ClearObjects();
     FPictureCache.clear();
     FClientTile = QImage();
@@ -883,6 +1500,10 @@ void TbsSkinForm::ChangeSkinData()
         FLayerBorder->InitFrame(nullptr);
     }
     ApplyMargins();
+    // The window comes up to the skin's minimum size; a bar keeps exactly the minimum height.
+    ApplySizeLimits();
+    if (FSkinnableForm && (FRollUpState || FWindowState == wsMinimized))
+        FForm->resize(FWindowState == wsMinimized ? GetMinWidth() : FForm->width(), GetMinHeight());
     CalcRects();
     CalcObjectRects();
     SetFormRegion();
@@ -951,14 +1572,59 @@ void TbsSkinForm::FormActiveChanged()
     if (active == FFormActive)
         return;
     FFormActive = active;
+    // The window's own menu popping up takes no activation away from it.
+    if (!active && !QApplication::activePopupWidget())
+        CloseSkinMenus();
     for (auto& object : ObjectList) {
         object->Active = object->FMouseIn = false;
         object->FMorphKf = 0;
     }
     ActiveObject = -1;
+    if (TbsSkinCaptionObject* caption = CaptionObject()) {
+        caption->Active = active;
+        if (caption->Animated()) {
+            caption->CurrentFrame = active ? 1 : caption->InActiveAnimation ? caption->FrameCount : 0;
+            caption->FIncTime = 0;
+            StartAnimation();
+        }
+    }
     if (CanShowLayeredBorder() && FLayerBorder->Visible())
         FLayerBorder->SetActive(active, FForm->frameGeometry());
     UpDateFormNC();
+    FireEvent(active ? OnActivate : OnDeActivate);
+}
+
+void TbsSkinForm::StartAnimation()
+{
+    if (!FAnimateTimer->Active())
+        FAnimateTimer->Start(25);
+}
+
+// The caption's frames move one on every AnimateInterval: up to the last while the window is
+// active, back to none while it is not.
+void TbsSkinForm::AnimateTimerTimer()
+{
+    bool moved = false;
+    TbsSkinCaptionObject* caption = CaptionObject();
+    if (caption && caption->Animated()) {
+        caption->FIncTime += 25;
+        const bool due = caption->FIncTime >= caption->AnimateInterval;
+        if (due)
+            caption->FIncTime = 0;
+        if (caption->Active && caption->CurrentFrame < caption->FrameCount) {
+            moved = true;
+            if (due)
+                ++caption->CurrentFrame;
+        } else if (!caption->Active && caption->CurrentFrame > 0) {
+            moved = true;
+            if (due)
+                --caption->CurrentFrame;
+        }
+        if (due)
+            DrawSkinObject(caption);
+    }
+    if (!moved)
+        FAnimateTimer->Stop();
 }
 
 bool TbsSkinForm::HandleSkinMessage(QEvent* event)
@@ -994,10 +1660,30 @@ bool TbsSkinForm::HandleSkinMessage(QEvent* event)
     return false; // the window handles the message as well
 }
 
+namespace {
+
+// The messages on which an open skinned menu of the window closes.
+bool ClosesMenus(QEvent::Type AType)
+{
+    switch (AType) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != FForm)
         return false;
+    if (ClosesMenus(event->type()))
+        CloseSkinMenus();
     switch (event->type()) {
     case QEvent::Paint:
         if (!FSkinnableForm)
@@ -1005,6 +1691,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
         PaintWindow(static_cast<QPaintEvent*>(event));
         return true;
     case QEvent::Resize:
+        HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false;
         SizeChanged();
         FollowWithLayeredBorder();
         return false;
@@ -1013,6 +1700,12 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
             FLayerBorder->SetBoundsWithForm(FForm->frameGeometry());
         return false;
     case QEvent::Show:
+        if (!event->spontaneous() && FSkinnableForm) {
+            ApplySizeLimits();
+            StartFadeIn();
+        }
+        FollowWithLayeredBorder();
+        return false;
     case QEvent::WindowStateChange:
         FollowWithLayeredBorder();
         return false;
@@ -1025,11 +1718,19 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowTitleChange:
         UpDateFormNC();
         return false;
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
         if (!FSkinnableForm)
             return false;
-        MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (FDragMode != dmNone && mouse->buttons().testFlag(Qt::LeftButton)) {
+            DragTo(mouse->globalPosition().toPoint());
+            return true;
+        }
+        const QPoint P = mouse->position().toPoint();
+        MouseMove(P);
+        UpdateCursor(HitTest(P));
         return true;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         return FSkinnableForm && MousePress(static_cast<QMouseEvent*>(event));
@@ -1037,6 +1738,8 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event)
         return FSkinnableForm && MouseRelease(static_cast<QMouseEvent*>(event));
     case QEvent::Leave:
         MouseLeaveFrame();
+        if (FDragMode == dmNone)
+            FForm->unsetCursor();
         return false;
     default:
         break;

@@ -2,9 +2,11 @@
 // buttons with the skin's pictures, its frame objects and its layered border.
 #pragma once
 
+#include "bsControlTimer.h"
 #include "bsFormLayerBorder.h"
 #include "bsFrameObjects.h"
 #include "bsPaintParts.h"
+#include "bsSkinMenus.h"
 
 #include <QFlags>
 #include <QFont>
@@ -12,7 +14,6 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -32,6 +33,22 @@ Q_DECLARE_FLAGS(TbsBorderIcons, TbsBorderIcon)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TbsBorderIcons)
 
 enum TbsWindowState { wsNormal, wsMinimized, wsMaximized };
+
+// Where a window point lies on the frame, in the window system's codes. HTOBJECT is every other
+// part of the frame (caption buttons, plain border): pressing there neither moves nor sizes.
+enum TbsHitCode {
+    HTCLIENT = 1,
+    HTCAPTION = 2,
+    HTLEFT = 10,
+    HTRIGHT = 11,
+    HTTOP = 12,
+    HTTOPLEFT = 13,
+    HTTOPRIGHT = 14,
+    HTBOTTOM = 15,
+    HTBOTTOMLEFT = 16,
+    HTBOTTOMRIGHT = 17,
+    HTOBJECT = 19,
+};
 
 // Attached to its window (its owner), it makes the window a frameless top-level, gives the frame
 // the margins around the client widget, paints frame and client background, and handles the
@@ -66,8 +83,18 @@ public:
     bool ShowIcon = false;
     bool Magnetic = false;
     int MagneticSize = 5;
-    bool AlphaBlend = false;
-    int AlphaBlendValue = 200;
+    // Fade in from transparent when shown, to AlphaBlendValue (or opaque without AlphaBlend).
+    bool AlphaBlendAnimation = false;
+    bool DisableSystemMenu = false;
+    // Minimize through the window system instead of to a bar.
+    bool MinimizeDefault = false;
+    bool MaximizeOnFullScreen = false;
+    // Size limits; 0 is none (see GetMinWidth and the others).
+    int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+    // Client size given back after rolling down; 0 keeps the height from before rolling up.
+    int ClientWidth = 0, ClientHeight = 0;
+    // The repository of the skinned menus; SkinData when none.
+    QPointer<TbsSkinData> MenusSkinData;
     QImage LogoBitMap;
     bool LogoBitMapTransparent = false;
 
@@ -76,6 +103,15 @@ public:
     std::function<void()> OnBeforeChangeSkinData;
     std::function<void()> OnChangeSkinData;
     std::function<void()> OnAfterChangeSkinData;
+    std::function<void()> OnMinimize, OnMaximize, OnRestore, OnChangeRollUpState;
+    std::function<void()> OnActivate, OnDeActivate;
+
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool AValue);
+    int AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(int AValue);
+    // The opacity the window has now, 0 to 255.
+    int CurrentAlphaValue() const { return FCurrentAlpha; }
 
     // A repository is set that holds a skin with a main picture.
     bool SkinSupport() const { return FSkinSupport; }
@@ -83,9 +119,46 @@ public:
     bool SkinnableForm() const { return FSkinnableForm; }
     bool GetFormActive() const;
     TbsWindowState WindowState() const { return FWindowState; }
-    // Normal, minimized (by the platform) or maximized to the work area of the window's screen.
+    // The skinned states: maximized to the work area, minimized to a bar in the work area's
+    // bottom row (the application's main window minimizes the application), normal. The
+    // platform window itself stays normal; only its geometry changes.
     void SetWindowState(TbsWindowState AValue);
-    bool RollUpState() const { return false; }
+    bool RollUpState() const { return FRollUpState; }
+    // Rolled up, the window is a caption bar of the minimum height.
+    void SetRollUpState(bool AValue);
+
+    int GetMinWidth() const;
+    int GetMinHeight() const;
+    int GetMaxWidth() const;
+    int GetMaxHeight() const;
+    // The screen position of the window's point (0, 0).
+    QPoint ScreenOrigin() const;
+    // The work area of the window's screen (the whole screen with AWhole).
+    QRect WorkArea(bool AWhole = false) const;
+    // Where the next bar of a skin-minimized window goes: the first free place of the bottom row
+    // of the work area, rows filling upwards.
+    QPoint GetMinimizePosition() const;
+
+    // The frame part under window point P (the caption buttons' tracking state taken into account).
+    int HitTest(const QPoint& P) const;
+    int SkinHitTest(const QPoint& P) const;
+    int DefaultHitTest(const QPoint& P) const;
+    // Snaps a window at ALeftTop that is being dragged with the pointer at APointer to the edges of
+    // the work area, and lets it go once the pointer has moved on by more than MagneticSize.
+    QPoint DoMagnetic(const QPoint& ALeftTop, const QPoint& APointer);
+
+    // The system menu: the default commands for the window's state, rebuilt at every call.
+    TMenuItem* GetSysMenuItems();
+    // Opens the system menu at a screen rectangle (a point for a caption right-click, the
+    // system-menu button for a press on it and for Alt+Space).
+    void PopupSysMenu(const QRect& AScreenRect);
+    // Opens the system menu below the first enabled system-menu button; false without one.
+    bool PopupSysMenuFromButton();
+    TbsSkinMenu* SkinMenu() const { return FSkinMenu; }
+    void SkinMenuOpen();
+    void SkinMenuClose();
+    // Closes an open skinned menu of the window (moving, sizing, clicking, deactivating).
+    void CloseSkinMenus();
 
     // The frame margins for the current skin: the skin's client inset, the default frame, or none.
     QMargins ClientInset() const;
@@ -138,13 +211,15 @@ public:
     // Whether the layered border is in use for this window now.
     bool CanShowLayeredBorder() const;
 
-    // The cross-fade timer shared by every object (25 ms).
-    QTimer* MorphTimer() const { return FMorphTimer; }
+    // The cross-fade timer shared by every object (25 ms) and the caption animation's (25 ms).
+    TbsControlTimer* MorphTimer() const { return FMorphTimer.get(); }
     void StartMorph();
+    void StartAnimation();
 
     // Geometry for the size last computed.
     int FFormWidth = 0, FFormHeight = 0;
     QPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
+    QPoint NewHitTestLTPoint, NewHitTestRTPoint, NewHitTestLBPoint, NewHitTestRBPoint;
     QRect NewClRect, NewCaptionRect, NewButtonsRect, NewMaskRectArea, NewDefCaptionRect;
     int NewButtonsOffset = 0;
     bool NewButtonsInLeft = false;
@@ -171,6 +246,23 @@ private:
     void MouseLeaveFrame();
     bool MousePress(QMouseEvent* event);
     bool MouseRelease(QMouseEvent* event);
+    void CaptionDblClick();
+    void BeginDrag(int AHitCode, const QPoint& AGlobal, const QPoint& ALocal);
+    void DragTo(const QPoint& AGlobal);
+    void UpdateCursor(int AHitCode);
+    bool CanResize() const { return true; }
+    bool OnCaption(const QPoint& P) const;
+    void ApplySizeLimits();
+    void FitClientToWindow();
+    void DoMaximize();
+    void DoMinimize();
+    void DoRestore();
+    void SetGeometryAndFrame(const QRect& R);
+    void StartFadeIn();
+    void FadeTimerTimer();
+    void SetCurrentAlpha(int AValue);
+    void AnimateTimerTimer();
+    void CreateDefaultSysMenu(TMenuItem* ARoot);
     bool HandleSkinMessage(QEvent* event);
     void FollowWithLayeredBorder();
     void PaintCaptionDefault(QPainter& C, const QRect& R);
@@ -185,16 +277,39 @@ private:
     bool FStopPainting = false;
     bool FFormActive = false;
     TbsWindowState FWindowState = wsNormal;
-    QRect FNormalBounds;
+    bool FRollUpState = false;
+    bool MaxRollUpState = false;
+    bool FRollUpBeforeMaximize = false;
+    int OldHeight = 0;
+    // Bounds before maximize or skin-minimize; empty while normal.
+    QRect OldBoundsRect;
+    bool FAlphaBlend = false;
+    int FAlphaBlendValue = 200;
+    int FCurrentAlpha = 255;
+    int FFadeTarget = 255;
+    bool HMagnetized = false, VMagnetized = false, HMagnetized2 = false, VMagnetized2 = false;
+    QPoint FMagnetCoord;
+    TbsSkinMenu* FSkinMenu;
+    TPopupMenu* FDefaultSysMenu;
+    bool InMenu = false;
     QImage FPicture, FInActivePicture;
     mutable std::map<int, QImage> FPictureCache;
     QImage FClientTile;
     bool FClientTileSolid = false;
-    QTimer* FMorphTimer;
+    std::unique_ptr<TbsControlTimer> FMorphTimer;
     // Pointer tracking over the frame objects (50 ms) while one is under the pointer.
-    QTimer* FMouseTimer;
+    std::unique_ptr<TbsControlTimer> FMouseTimer;
+    std::unique_ptr<TbsControlTimer> FAnimateTimer;
+    // The fade-in: a 1 ms start, then a step every 6 ms (more than 5 ms apart).
+    std::unique_ptr<TbsControlTimer> FFadeTimer;
+    bool FFadeStarted = false;
     std::unique_ptr<TbsFormLayerBorder> FLayerBorder;
-    // Moving the window ourselves where the window manager does not.
-    bool FOwnMove = false;
-    QPoint FMoveOffset;
+    // A press on the caption or an edge: the window manager is asked to move or size on the first
+    // pointer move; where it refuses, the form moves and sizes the window itself.
+    enum TDragMode { dmNone, dmPending, dmOwn };
+    TDragMode FDragMode = dmNone;
+    int FDragCode = HTCLIENT;
+    QPoint FDragStart;
+    QRect FDragStartGeometry;
+    bool FSizeMove = false;
 };

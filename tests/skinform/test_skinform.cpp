@@ -1,5 +1,6 @@
 // The skinned window frame with the program's skin, with small test skins and without a skin:
 // insets, caption buttons, pictures, the default look, the layered border and hostile skins.
+#include "../skinctrls/FakeClock.h"
 #include "EmbeddedSkin.h"
 #include "TForm.h"
 #include "bsColors.h"
@@ -155,8 +156,10 @@ TEST_F(OurSkinFrame, InsetsTheClientByOnePixelAndTheCaptionAtEverySize)
         SCOPED_TRACE(client.width());
         EXPECT_TRUE(f.skinForm->SkinSupport());
         EXPECT_EQ(f.form.FrameMargins(), QMargins(1, 24, 1, 1));
-        EXPECT_EQ(f.form.ClientWidget()->geometry(), QRect(1, 24, client.width(), client.height()));
-        EXPECT_EQ(f.form.size(), client + QSize(2, 25));
+        // The skin's minimum width of 200 widens a smaller window, the client with it.
+        const QSize window(std::max(client.width() + 2, 200), client.height() + 25);
+        EXPECT_EQ(f.form.ClientWidget()->geometry(), QRect(QPoint(1, 24), window - QSize(2, 25)));
+        EXPECT_EQ(f.form.size(), window);
         EXPECT_TRUE(f.form.windowFlags().testFlag(Qt::FramelessWindowHint));
     }
 }
@@ -268,7 +271,9 @@ TEST_F(OurSkinFrame, MaximizeFillsTheWorkAreaAndRestoreGivesTheSizeBackWithResto
     const QRect normal = f.form.geometry();
     f.skinForm->RunCommand(cmMaximize);
     EXPECT_EQ(f.skinForm->WindowState(), wsMaximized);
-    EXPECT_EQ(f.form.geometry(), f.form.screen()->availableGeometry());
+    // Without a task bar the work area is the screen, and a maximized window leaves its edge free.
+    const QRect area = f.form.screen()->availableGeometry();
+    EXPECT_EQ(f.form.geometry(), area == f.form.screen()->geometry() ? area.adjusted(1, 1, -1, -1) : area);
     auto* maximize =
         dynamic_cast<TbsSkinStdButtonObject*>(f.skinForm->FindObject(QStringLiteral("maximizebutton")));
     ASSERT_TRUE(maximize);
@@ -500,4 +505,140 @@ TEST(SmallSkin, InactiveWindowGetsTheSkinsInactiveEffectOnlyWhenTheSkinAsksForIt
         EXPECT_EQ(image.pixel(100, image.height() - 1), frame) << "bottom strip";
         EXPECT_EQ(image.pixel(50, 50), QColor(Qt::magenta).rgb()) << "client area";
     }
+}
+
+namespace {
+
+// A 100 x 60 frame whose 16 x 16 close button has an 8 x 8 mask (black left half) and whose
+// caption plays a strip of AFrames frames from picture 2.
+QString MaskAndAnimationSkin(int AFrames)
+{
+    return QStringLiteral(R"(
+[VERSION]
+skinname=test
+[PICTURES]
+picture=frame.bmp
+activepicturescount=3
+0=buttons.bmp
+1=mask.bmp
+2=strip.bmp
+[SKINCONTROLS]
+count=0
+[FORMINFO]
+lefttoppoint=10,20
+righttoppoint=90,20
+leftbottompoint=10,58
+rightbottompoint=90,58
+clientrect=2,20,98,58
+captionrect=2,2,98,20
+[SKINOBJECTS]
+count=2
+0=caption:caption
+1=closebutton:stdbutton
+[caption]
+skinrect=2,2,98,20
+activepictureindex=2
+activeskinrect=0,0,96,18
+animateskinrect=0,0,96,36
+framecount=%1
+textrect=0,0,96,18
+animateinterval=50
+[closebutton]
+activepictureindex=0
+activemaskpictureindex=1
+skinrectinapicture=1
+skinrect=0,0,16,16
+command=cmclose
+)")
+        .arg(AFrames);
+}
+
+void WriteMaskAndAnimationPictures(TestSkin& ASkin)
+{
+    WriteSmallPictures(ASkin);
+    QImage mask(8, 8, QImage::Format_RGB32);
+    mask.fill(Qt::white);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 4; ++x)
+            mask.setPixel(x, y, qRgb(0, 0, 0));
+    ASkin.SetPicture(QStringLiteral("mask.bmp"), mask);
+    // Two frames one above the other: red, then blue.
+    QImage strip(96, 36, QImage::Format_RGB32);
+    strip.fill(Qt::red);
+    for (int y = 18; y < 36; ++y)
+        for (int x = 0; x < 96; ++x)
+            strip.setPixel(x, y, qRgb(0, 0, 255));
+    ASkin.SetPicture(QStringLiteral("strip.bmp"), strip);
+}
+
+} // namespace
+
+TEST(SmallSkin, MaskedButtonTakesThePointerOnlyOnBlackMaskPixelsAndNeverBeyondTheMask)
+{
+    TestSkin folder;
+    WriteMaskAndAnimationPictures(folder);
+    auto skin = folder.Load(MaskAndAnimationSkin(2));
+    Framed f(skin.get(), 200, 100);
+    const TbsActiveSkinObject* close = f.skinForm->FindObject(QStringLiteral("closebutton"));
+    ASSERT_TRUE(close);
+    const struct {
+        const char* name;
+        QPoint at;
+        bool in;
+    } cases[] = {
+        {"black mask pixel", {1, 1}, true},
+        {"white mask pixel", {6, 1}, false},
+        {"inside the button but beyond the 8 x 8 mask", {12, 12}, false},
+        {"far outside", {1000, -5}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(close->PointInObject(c.at), c.in) << c.name;
+    const QPoint origin = close->ObjectRect.topLeft();
+    EXPECT_EQ(f.skinForm->ObjectAt(origin + QPoint(1, 1)), 1);
+    EXPECT_EQ(f.skinForm->ObjectAt(origin + QPoint(12, 12)), -1);
+}
+
+TEST(SmallSkin, CaptionAnimationNeedsAPositiveFrameCount)
+{
+    for (int frames : {0, -3, 2}) {
+        SCOPED_TRACE(frames);
+        TestSkin folder;
+        WriteMaskAndAnimationPictures(folder);
+        auto skin = folder.Load(MaskAndAnimationSkin(frames));
+        Framed f(skin.get(), 200, 100);
+        TbsSkinCaptionObject* caption = f.skinForm->CaptionObject();
+        ASSERT_TRUE(caption);
+        EXPECT_EQ(caption->Animated(), frames > 0);
+        caption->CurrentFrame = 2;
+        const QImage image = f.Paint();
+        const QPoint inCaption = caption->ObjectRect.topLeft() + QPoint(2, 2);
+        if (frames > 0) {
+            EXPECT_EQ(caption->AnimationFrame(2), QRect(0, 18, 96, 18));
+            EXPECT_EQ(image.pixel(inCaption), qRgb(0, 0, 255)) << "the second frame";
+        } else {
+            EXPECT_EQ(caption->AnimationFrame(2), QRect());
+        }
+    }
+}
+
+TEST(SmallSkin, CaptionAnimationStepsWhileTheWindowIsActiveAndStopsAtTheLastFrame)
+{
+    TFakeClock clock;
+    TestSkin folder;
+    WriteMaskAndAnimationPictures(folder);
+    auto skin = folder.Load(MaskAndAnimationSkin(2));
+    Framed f(skin.get(), 200, 100);
+    f.form.Show();
+    QApplication::setActiveWindow(&f.form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    TbsSkinCaptionObject* caption = f.skinForm->CaptionObject();
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(caption->CurrentFrame, 1) << "activation starts the strip";
+    clock.Advance(25);
+    EXPECT_EQ(caption->CurrentFrame, 1);
+    clock.Advance(25);
+    EXPECT_EQ(caption->CurrentFrame, 2) << "one frame every animateinterval";
+    clock.Advance(200);
+    EXPECT_EQ(caption->CurrentFrame, 2) << "the last frame stays";
+    f.form.hide();
 }
