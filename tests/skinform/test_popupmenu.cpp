@@ -636,3 +636,31 @@ TEST(TbsSkinPopupMenu, AMenuWithoutItemsOrWithoutASkinnedWindowOpensNothing)
     orphan.Popup(10, 10);
     EXPECT_FALSE(orphan.Menu()->Visible());
 }
+
+TEST_F(OurSkinMenuTest, CheckedRadioAndSubMenuItemsShowTheirMarks)
+{
+    TMenuItem* items = menu->Items();
+    items->Items(0)->Checked = true;
+    items->Items(1)->Checked = true;
+    items->Items(1)->RadioItem = true;
+    items->Items(3)->Add("", QStringLiteral("一级"));
+    menu->Popup(100, 100);
+    TbsSkinPopupWindow* window = Window();
+    QTest::keyClick(window, Qt::Key_Down); // nothing highlighted among the items compared
+    QTest::keyClick(window, Qt::Key_Down);
+    QTest::keyClick(window, Qt::Key_Down);
+    QTest::keyClick(window, Qt::Key_Down);
+    ASSERT_EQ(ActiveCaption(), QStringLiteral("叠起"));
+    const QImage shot = window->grab().toImage();
+    const auto part = [&](int index, int left, int width) {
+        const QRect r = window->Item(index).ObjectRect;
+        return shot.copy(r.left() + left, r.top(), width, r.height());
+    };
+    // The image column (5..21 of the item picture) of a checked, a radio and a plain item.
+    EXPECT_NE(part(0, 5, 16), part(5, 5, 16));
+    EXPECT_NE(part(1, 5, 16), part(5, 5, 16));
+    EXPECT_NE(part(0, 5, 16), part(1, 5, 16));
+    // The arrow at the right end of an item with a sub-menu.
+    const int w = window->Item(3).ObjectRect.width();
+    EXPECT_NE(part(3, w - 24, 22), part(5, w - 24, 22));
+}
