@@ -30,6 +30,14 @@ constexpr int SkinRightMargin = 16;
 constexpr double MorphStep = 0.2;
 constexpr int MorphInterval = 20;
 
+// A length taken from the skin, kept to what a menu can show: a hostile skin can neither make a
+// window of negative size nor overflow the sums of the items.
+int SkinLength(qint64 value)
+{
+    constexpr qint64 MaxSkinLength = 4096;
+    return int(std::clamp<qint64>(value, 0, MaxSkinLength));
+}
+
 QString ShortCutText(const TMenuItem* item)
 {
     return item->ShortCut.toString(QKeySequence::NativeText);
@@ -270,13 +278,13 @@ TbsMenuMetrics TbsSkinPopupWindow::Metrics() const
     m.ItemHeight = ParentMenu->DefaultMenuItemHeight;
     if (DSMI) {
         if (ParentMenu->UseSkinSize)
-            m.ItemHeight = int(DSMI->SkinRect.Height());
-        m.SeparatorHeight = int(std::max<qint64>(0, DSMI->DividerRect.Height()));
-        m.ItemMargin = int(DSMI->TextRct.Left + DSMI->SkinRect.Width() - DSMI->TextRct.Right);
+            m.ItemHeight = SkinLength(DSMI->SkinRect.Height());
+        m.SeparatorHeight = SkinLength(DSMI->DividerRect.Height());
+        m.ItemMargin = SkinLength(DSMI->TextRct.Left + DSMI->SkinRect.Width() - DSMI->TextRct.Right);
     }
     if (PW)
-        m.FrameMargin = QSize(WindowPicture.width() - int(PW->ItemsRect.Width()),
-                              WindowPicture.height() - int(PW->ItemsRect.Height()));
+        m.FrameMargin = QSize(SkinLength(WindowPicture.width() - PW->ItemsRect.Width()),
+                              SkinLength(WindowPicture.height() - PW->ItemsRect.Height()));
     m.GlyphWidth = FGlyphWidth;
     m.MaxItemsInWindow = std::max(0, ParentMenu->MaxMenuItemsInWindow);
     m.WorkAreaHeight = ParentMenu->WorkArea.height();
@@ -439,8 +447,8 @@ void TbsSkinPopupWindow::paintEvent(QPaintEvent* event)
     for (const TbsSkinMenuItem& item : ItemList) {
         if (!item.FVisible)
             continue;
-        lastBottom = item.ObjectRect.bottom() + 1;
-        if (item.ObjectRect.intersects(dirty))
+        lastBottom = item.ObjectRect.top() + item.ObjectRect.height();
+        if (!item.ObjectRect.isEmpty() && item.ObjectRect.intersects(dirty))
             C.drawImage(item.ObjectRect.topLeft(), ItemPicture(item));
     }
     if (Scroll) {

@@ -272,6 +272,45 @@ TEST_F(OurSkinMenuTest, TheWindowPictureWithoutTheMenuItemObjectAndTheOtherWayRo
     }
 }
 
+TEST_F(OurSkinMenuTest, AHostileMenuItemObjectGivesAMenuThatStillFitsAndRuns)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TbsDataSkinMenuItem&)> spoil;
+    };
+    const Case cases[] = {
+        {"items higher than the screen", [](TbsDataSkinMenuItem& i) { i.SkinRect.Bottom = 1 << 30; }},
+        {"text rectangle far outside",
+         [](TbsDataSkinMenuItem& i) {
+             i.TextRct = TRect{-(1 << 30), 0, 1 << 30, 22};
+         }},
+        {"divider upside down",
+         [](TbsDataSkinMenuItem& i) {
+             i.DividerRect = TRect{0, 49, 63, 46};
+         }},
+        {"animation strip outside the picture",
+         [](TbsDataSkinMenuItem& i) {
+             i.AnimateSkinRect = TRect{5000, 5000, 9000, 9000};
+             i.FrameCount = 1 << 30;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<TbsSkinData> skin = OurSkin();
+        c.spoil(*MenuItemObject(*skin));
+        menu->SkinData = skin.get();
+        menu->Popup(100, 100);
+        ASSERT_NE(Window(), nullptr);
+        EXPECT_LE(Window()->height(), WorkArea().height());
+        EXPECT_LE(Window()->width(), 4096 + 200);
+        Window()->grab();
+        QTest::keyClick(Window(), Qt::Key_Down);
+        clock.Advance(100);
+        QTest::keyClick(Window(), Qt::Key_Escape);
+        EXPECT_FALSE(menu->Menu()->Visible());
+    }
+}
+
 TEST_F(OurSkinMenuTest, PaintingAndHoverLeaveTheSkinsRecordAsItWas)
 {
     const TbsDataSkinMenuItem before = *MenuItemObject(*Skin());
