@@ -243,6 +243,12 @@ void TbsSkinPopupWindow::TakeSkin()
     PW.reset();
     DSMI.reset();
     WindowPicture = MaskPicture = ItemsPicture = QImage();
+    FHeaderLink.SetSkinData(ParentMenu->SkinData);
+    FHeaderLink.SetSkinDataName(QStringLiteral("menuheader"));
+    if (FHeaderLink.Lookup() < 0) {
+        FHeaderLink.SetSkinDataName(QStringLiteral("label"));
+        FHeaderLink.Lookup();
+    }
     const TbsSkinData* SD = ParentMenu->SkinData.data();
     if (!SD || SD->Empty())
         return;
@@ -524,6 +530,8 @@ QImage TbsSkinPopupWindow::SkinItemPicture(const TbsSkinMenuItem& item) const
         }
         return B;
     }
+    if (menuItem->IsHeader())
+        return SkinHeaderPicture(item, W, H);
     const bool highlighted = item.Active || item.Down;
     QImage B = ItemBackground(item, highlighted, W, H);
     if (Morphing() && item.FMorphKf > 0 && item.FMorphKf < 1) {
@@ -542,12 +550,6 @@ void TbsSkinPopupWindow::DrawSkinItemContent(QPainter& C, const TbsSkinMenuItem&
 {
     const TMenuItem* menuItem = item.MenuItem;
     const bool highlighted = item.Active || item.Down;
-    if (menuItem->IsHeader()) {
-        C.setPen(ColorToQColor(DSMI->FontColor));
-        C.drawText(QRect(0, 0, W, H), Qt::AlignCenter,
-                   menuItem->Caption.mid(1, menuItem->Caption.size() - 2));
-        return;
-    }
     QRect text = ExactRect(DSMI->TextRct);
     text.setRight(text.right() + W - int(DSMI->SkinRect.Width()));
     if (!ParentMenu->UseSkinSize)
@@ -612,6 +614,31 @@ void TbsSkinPopupWindow::DrawSkinItemContent(QPainter& C, const TbsSkinMenuItem&
             DrawSubMenuArrow(C, text.right() + 1 - 7, centre - 4, color);
         }
     }
+}
+
+QImage TbsSkinPopupWindow::SkinHeaderPicture(const TbsSkinMenuItem& item, int W, int H) const
+{
+    QImage B = ItemBackground(item, false, W, H);
+    const TbsDataSkinControl* header = FHeaderLink.Control();
+    if (!header)
+        return B;
+    QImage part;
+    if (FHeaderLink.PaintPart(header->SkinRect, part, W, H, true))
+        QPainter(&B).drawImage(0, 0, part);
+    QPainter C(&B);
+    C.setFont(FItemFont);
+    QColor color = ColorToQColor(DSMI->FontColor);
+    if (const auto* label = FHeaderLink.Typed<TbsDataSkinLabelControl>()) {
+        C.setFont(RecordFont(*label));
+        color = ColorToQColor(label->FontColor);
+    } else if (const auto* stdLabel = FHeaderLink.Typed<TbsDataSkinStdLabelControl>()) {
+        C.setFont(RecordFont(*stdLabel));
+        color = ColorToQColor(stdLabel->FontColor);
+    }
+    C.setPen(color);
+    const QString caption = item.MenuItem->Caption;
+    C.drawText(QRect(0, 0, W, H), Qt::AlignCenter | Qt::TextSingleLine, caption.mid(1, caption.size() - 2));
+    return B;
 }
 
 QImage TbsSkinPopupWindow::DefaultItemPicture(const TbsSkinMenuItem& item) const

@@ -165,12 +165,15 @@ private:
     QImage ItemPicture(const TbsSkinMenuItem& item) const;
     QImage SkinItemPicture(const TbsSkinMenuItem& item) const;
     QImage DefaultItemPicture(const TbsSkinMenuItem& item) const;
+    QImage SkinHeaderPicture(const TbsSkinMenuItem& item, int W, int H) const;
     QImage ItemBackground(const TbsSkinMenuItem& item, bool highlighted, int W, int H) const;
     void DrawSkinItemContent(QPainter& C, const TbsSkinMenuItem& item, int W, int H) const;
     void DrawScrollMarkers(QPainter& C) const;
 
     TbsSkinMenu* ParentMenu;
     TbsSkinLink FLink;
+    // The control object header items are drawn with: "menuheader", else "label".
+    TbsSkinLink FHeaderLink;
     // Copies of the skin's records, taken when the window opens: drawing never changes the
     // repository's own.
     std::optional<TbsDataSkinPopupWindow> PW;

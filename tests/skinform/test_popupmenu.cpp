@@ -703,3 +703,21 @@ TEST_F(OurSkinMenuTest, CheckedRadioAndSubMenuItemsShowTheirMarks)
     const int w = window->Item(3).ObjectRect.width();
     EXPECT_NE(part(3, w - 24, 22), part(5, w - 24, 22));
 }
+
+TEST_F(OurSkinMenuTest, AHeaderShowsItsCaptionWithoutTheDashesAndIsNeverHighlighted)
+{
+    TMenuItem* header = menu->Items()->Items(2); // disabled already
+    header->Caption = QStringLiteral("-部门-");
+    menu->Popup(100, 100);
+    QTest::keyClick(Window(), Qt::Key_Down);
+    QTest::keyClick(Window(), Qt::Key_Down);
+    EXPECT_EQ(ActiveCaption(), QStringLiteral("刷新"));
+    const QImage shot = Window()->grab().toImage();
+    const QRect r = Window()->Item(2).ObjectRect;
+    const QImage row = shot.copy(r);
+    // Something is written on it: not one colour.
+    bool varied = false;
+    for (int x = 0; x < row.width() && !varied; ++x)
+        varied = row.pixel(x, row.height() / 2) != row.pixel(0, row.height() / 2);
+    EXPECT_TRUE(varied);
+}
