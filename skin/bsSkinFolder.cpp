@@ -13,7 +13,7 @@
 
 namespace {
 
-const char* const PicturesSection = "PICTURES";
+const char* const FolderPicturesSection = "PICTURES";
 
 [[noreturn]] void Refuse(const QString& why)
 {
@@ -76,7 +76,7 @@ void AddOptional(TFolderFiles& files, const QString& name, const QByteArray& pic
 
 TbsSkinFolderNames ReadSkinFolderNames(const TbsIniText& ini)
 {
-    const QString section = QLatin1String(PicturesSection);
+    const QString section = QLatin1String(FolderPicturesSection);
     const qint32 count = ReadInteger(ini, section, QStringLiteral("activepicturescount"));
     if (count < 0)
         Refuse(QStringLiteral("the description lists a negative number of active pictures (%1)").arg(count));
