@@ -2,10 +2,20 @@
 // fixed order and destroyed together.
 #pragma once
 
+#include "SkinChoice.h"
+
 // Creates the application object, the data module db and the windows Form1, Form3, Form6, Form4,
 // Form5, Form7 and Form8 in this order, then shows the login window. Messages the windows show
-// while they are created (no database, no account) come before any window is visible.
-void StartUp();
+// while they are created (no database, no account) come before any window is visible. The login
+// window loads the skin AOptions choose; with QuitAfterFirstPaint the program ends once the login
+// window has painted, after printing how long the start took (FirstPaintReport).
+void StartUp(const TProgramOptions& AOptions = {});
+
+// The line printed after the first paint: milliseconds from the process start to the first paint,
+// and the phases of the start. The process start is the CLOCK_MONOTONIC time in nanoseconds in the
+// environment variable PR_SPAWN_MONOTONIC_NS when set (a benchmark that starts the program sets
+// it), otherwise the kernel's start time of the process.
+QString FirstPaintReport();
 
 // Writes every change the shared queries hold and was not posted yet, then destroys the windows,
 // the data module and the application object. Runs once the message loop has ended.
