@@ -3,6 +3,7 @@
 
 #include "FontSubstitution.h"
 #include "QueryActions.h"
+#include "StartUpClock.h"
 #include "TApplication.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -15,44 +16,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
-#include <ctime>
-#include <unistd.h>
 
 namespace {
-
-// Nanoseconds on the monotonic clock.
-qint64 MonotonicNs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
-// When the process started, on the monotonic clock: the benchmark's word for it, or the kernel's
-// start time (in clock ticks since boot, field 22 of /proc/self/stat), which counts boot time as
-// CLOCK_BOOTTIME does.
-qint64 ProcessStartNs()
-{
-    bool given = false;
-    const qint64 spawned = qEnvironmentVariable("PR_SPAWN_MONOTONIC_NS").toLongLong(&given);
-    if (given)
-        return spawned;
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return MonotonicNs();
-    const QByteArray text = stat.readAll();
-    // The command name in field 2 may hold spaces; the fields after it are counted from its ')'.
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    const qint64 ticks = fields.value(19).toLongLong();
-    timespec boot{}, mono{};
-    clock_gettime(CLOCK_BOOTTIME, &boot);
-    clock_gettime(CLOCK_MONOTONIC, &mono);
-    const qint64 bootToMono = (qint64(boot.tv_sec) - mono.tv_sec) * 1000000000 + boot.tv_nsec - mono.tv_nsec;
-    return ticks * (1000000000 / sysconf(_SC_CLK_TCK)) - bootToMono;
-}
 
 // The times of the start's phases, on the monotonic clock.
 struct TStartUpTimes {
@@ -97,12 +64,14 @@ QString FirstPaintReport()
     const qint64 start = ProcessStartNs();
     return QStringLiteral("first paint %1 ms after the process start: until StartUp %2 ms, login "
                           "window with skin and database %3 ms, other windows %4 ms, show to paint "
-                          "%5 ms")
+                          "%5 ms; window %6 x %7")
         .arg(Ms(start, Times.FirstPaint), 0, 'f', 1)
         .arg(Ms(start, Times.Begin), 0, 'f', 1)
         .arg(Ms(Times.Begin, Times.LoginWindow), 0, 'f', 1)
         .arg(Ms(Times.LoginWindow, Times.OtherWindows), 0, 'f', 1)
-        .arg(Ms(Times.Shown, Times.FirstPaint), 0, 'f', 1);
+        .arg(Ms(Times.Shown, Times.FirstPaint), 0, 'f', 1)
+        .arg(Form1 ? Form1->width() : 0)
+        .arg(Form1 ? Form1->height() : 0);
 }
 
 void StartUp(const TProgramOptions& AOptions)

@@ -12,9 +12,8 @@
 void StartUp(const TProgramOptions& AOptions = {});
 
 // The line printed after the first paint: milliseconds from the process start to the first paint,
-// and the phases of the start. The process start is the CLOCK_MONOTONIC time in nanoseconds in the
-// environment variable PR_SPAWN_MONOTONIC_NS when set (a benchmark that starts the program sets
-// it), otherwise the kernel's start time of the process.
+// the phases of the start and the login window's size. The process start is ProcessStartNs
+// (StartUpClock.h).
 QString FirstPaintReport();
 
 // Writes every change the shared queries hold and was not posted yet, then destroys the windows,

@@ -1,0 +1,43 @@
+// The bare Qt program the start-up benchmark measures the program against: one empty window of a
+// given size, which quits after its first paint and prints the time since the process started.
+#include "StartUpClock.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+namespace {
+
+class TEmptyWindow : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (FPainted)
+            return;
+        FPainted = true;
+        QTimer::singleShot(0, this, [] {
+            std::printf("first paint %.1f ms after the process start\n",
+                        double(MonotonicNs() - ProcessStartNs()) / 1e6);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    }
+
+private:
+    bool FPainted = false;
+};
+
+} // namespace
+
+// bench_bare_window [width height]
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    TEmptyWindow window;
+    window.resize(args.value(1, QStringLiteral("329")).toInt(), args.value(2, QStringLiteral("228")).toInt());
+    window.setWindowTitle(QStringLiteral("bare"));
+    window.show();
+    return QApplication::exec();
+}
