@@ -17,14 +17,18 @@ palette=$1; password=$2; out=$3
 snap() { sleep 0.8; import -window root "$out/$palette-$1.png"; }
 # Window id of the visible window whose title is $1.
 win() { xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
-# Clicks client point x y of window $1 (the skin's frame puts the client 1 pixel right, 24 down).
-click() { xdotool mousemove --window "$1" $(($2 + 1)) $(($3 + 24)) click "${4:-1}"; sleep 0.5; }
+# Brings window $1 to the front and clicks its client point x y (the skin's frame puts the client 1
+# pixel right, 24 down).
+click() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || true
+  xdotool mousemove --window "$1" $(($2 + 1)) $(($3 + 24)) click "${4:-1}"; sleep 0.5
+}
 login=$(win "人事管理系统 - 登录")
 snap login
 click "$login" 104 164 # 确定 with no password: the message dialog
 snap message
 xdotool key Return; sleep 0.5
-xdotool windowactivate --sync "$login"; click "$login" 200 110
+click "$login" 200 110
 xdotool type --delay 40 "$password"
 click "$login" 104 164
 main=$(win " 人事信息管理系统  人事部信息组 制作")
@@ -38,7 +42,8 @@ for page in 2 3 4 5; do
 done
 click "$archive" 60 40 3 # the tree's menu
 snap archive-treemenu
-xdotool key Escape; sleep 0.3
+xdotool mousemove_relative 50 12 click 1; sleep 0.5 # 添加主部门
+snap adddept
 click "$main" 173 146 # 待办事项
 snap todo
 click "$main" 209 282 # 管理用户
