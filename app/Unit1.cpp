@@ -3,8 +3,8 @@
 
 #include "DatabaseFileState.h"
 #include "Dialogs.h"
-#include "EmbeddedSkin.h"
 #include "ProgramSkinForm.h"
+#include "SkinChoice.h"
 #include "TApplication.h"
 #include "TQuery.h"
 #include "Unit2.h"
@@ -60,7 +60,7 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
     bsSkinData1->SetDlgTreeViewItemSkinDataName(QStringLiteral("listbox"));
     bsSkinData1->SetDlgListViewDrawSkin(true);
     bsSkinData1->SetDlgListViewItemSkinDataName(QStringLiteral("listbox"));
-    LoadStoredSkin(*bsSkinData1, *bsCompressedStoredSkin1, EmbeddedSkinData());
+    LoadSkinChoice(*bsSkinData1, *bsCompressedStoredSkin1, ProgramSkinChoice());
     SetCaption(QStringLiteral("人事管理系统 - 登录"));
     SetClientSize(327, 203);
     bsSkinForm1 = AttachProgramSkinForm(this, bsSkinData1);
