@@ -5,6 +5,7 @@
 #include "bsDefaultLook.h"
 #include "bsEditSupport.h"
 #include "bsSkinControl.h"
+#include "bsSkinScrollBar.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -24,6 +25,10 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     // Tab moves to the next control, as in the single-line edits.
     setTabChangesFocus(true);
     setAcceptDrops(false);
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        connect(bar, &QScrollBar::rangeChanged, this, [this] { UpDateScrollRange(); });
+        connect(bar, &QScrollBar::valueChanged, this, [this] { UpDateScrollRange(); });
+    }
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (!FSettingText && (removed || added))
             Change();
@@ -61,4 +66,50 @@ void TbsSkinMemo::contextMenuEvent(QContextMenuEvent* event)
     ShowEditMenu(event->globalPos(), document()->isUndoAvailable(), cursor.hasSelection(),
                  cursor.selectionStart() == 0 && cursor.selectionEnd() == document()->characterCount() - 1,
                  [this] { textCursor().removeSelectedText(); });
+}
+
+void TbsSkinMemo::LinkBar(QPointer<TbsSkinScrollBar>& slot, TbsSkinScrollBar* bar, Qt::Orientation orientation)
+{
+    if (slot)
+        slot->OnChange = nullptr;
+    slot = bar;
+    QScrollBar* own = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
+    const Qt::ScrollBarPolicy policy = bar ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn;
+    if (orientation == Qt::Vertical)
+        setVerticalScrollBarPolicy(policy);
+    else
+        setHorizontalScrollBarPolicy(policy);
+    if (bar) {
+        QPointer<TbsSkinScrollBar> guard(bar);
+        bar->OnChange = [own, guard] {
+            if (guard)
+                own->setValue(guard->Position());
+        };
+    }
+    UpDateScrollRange();
+}
+
+void TbsSkinMemo::SetVScrollBar(TbsSkinScrollBar* bar)
+{
+    LinkBar(FVScrollBar, bar, Qt::Vertical);
+}
+
+void TbsSkinMemo::SetHScrollBar(TbsSkinScrollBar* bar)
+{
+    LinkBar(FHScrollBar, bar, Qt::Horizontal);
+}
+
+void TbsSkinMemo::UpDateScrollRange()
+{
+    // The memo's own bars count in lines (vertically) and pixels; the skinned bar's range covers
+    // every position with one page visible.
+    auto follow = [](TbsSkinScrollBar* bar, const QScrollBar* own) {
+        if (!bar)
+            return;
+        const int page = std::max(1, own->pageStep());
+        bar->SetRange(own->minimum(), own->maximum() + page - 1, page, own->value());
+        bar->setEnabled(own->maximum() > own->minimum());
+    };
+    follow(FVScrollBar, verticalScrollBar());
+    follow(FHScrollBar, horizontalScrollBar());
 }

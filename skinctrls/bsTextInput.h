@@ -4,8 +4,11 @@
 
 #include "TApplication.h"
 #include "bsEditSupport.h"
+#include "bsSkinMenus.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QPointer>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -20,6 +23,9 @@
 template <class Base> class TbsTextInput : public Base {
 public:
     TbsTextInput(QWidget* parent, bool multiLine) : Base(parent), FMultiLine(multiLine) {}
+
+    // The built-in context menu while it is open, else nullptr.
+    TbsSkinPopupMenu* SysPopupMenu() const { return FSysPopupMenu.data(); }
 
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value) { FReadOnly = value; }
@@ -55,6 +61,8 @@ protected:
                     action();
             };
         };
+        if (FSysPopupMenu)
+            delete FSysPopupMenu.data();
         TbsEditMenu menu;
         menu.CanUndo = canUndo;
         menu.HasSelection = hasSelection;
@@ -66,11 +74,22 @@ protected:
         menu.Paste = changing([this] { this->paste(); });
         menu.Delete = changing(deleteSelection);
         menu.SelectAll = [this] { this->selectAll(); };
-        ExecEditMenu(this, globalPos, menu);
+        FSysPopupMenu = ExecEditMenu(this, globalPos, menu);
+    }
+    // Where the context menu opens: at the pointer, or at the control's centre from the keyboard.
+    QPoint EditMenuPoint(const QContextMenuEvent* event) const
+    {
+        return event->reason() == QContextMenuEvent::Keyboard ? this->mapToGlobal(this->rect().center())
+                                                              : event->globalPos();
     }
 
     void keyPressEvent(QKeyEvent* event) override
     {
+        // A single-line edit leaves Enter and Escape to the window: its default and cancel buttons.
+        if (!FMultiLine && IsDialogKey(event)) {
+            event->ignore();
+            return;
+        }
         if (IsTextChangingKey(event, FMultiLine) && !AllowChange()) {
             event->accept();
             return;
@@ -107,6 +126,12 @@ protected:
     }
 
 private:
+    static bool IsDialogKey(const QKeyEvent* event)
+    {
+        return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape;
+    }
+
     bool FMultiLine;
+    QPointer<TbsSkinPopupMenu> FSysPopupMenu;
     bool FReadOnly = false;
 };
