@@ -52,7 +52,8 @@ bool IsWindowFocusChange(const QFocusEvent* event)
 QString EditMenuCaption(const QWidget* owner, const char* key, const QString& builtIn)
 {
     const TForm* form = qobject_cast<const TForm*>(owner->window());
-    const TbsSkinForm* skinForm = form ? form->findChild<TbsSkinForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const TbsSkinForm* skinForm =
+        form ? form->findChild<TbsSkinForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     const TbsSkinData* skin = skinForm ? skinForm->SkinData() : nullptr;
     const TbsResourceStrData* strings = skin ? skin->ResourceStrData() : nullptr;
     const QString text = strings ? strings->GetResStr(QString::fromLatin1(key)) : QString();
@@ -78,7 +79,8 @@ TbsSkinPopupMenu* ExecEditMenu(QWidget* owner, const QPoint& globalPos, const Tb
     line();
     add("Cut", "EDIT_CUT", "Cut", m.HasSelection && m.Writable, m.Cut);
     add("Copy", "EDIT_COPY", "Copy", m.HasSelection, m.Copy);
-    add("Paste", "EDIT_PASTE", "Paste", m.Writable && !QGuiApplication::clipboard()->text().isEmpty(), m.Paste);
+    add("Paste", "EDIT_PASTE", "Paste", m.Writable && !QGuiApplication::clipboard()->text().isEmpty(),
+        m.Paste);
     add("Delete", "EDIT_DELETE", "Delete", m.HasSelection && m.Writable, m.Delete);
     line();
     add("SelectAll", "EDIT_SELECTALL", "Select All", !m.AllSelected, m.SelectAll);

@@ -16,8 +16,8 @@
 #include <QWheelEvent>
 
 TbsSkinCustomComboBox::TbsSkinCustomComboBox(QWidget* parent)
-    : TbsSkinCustomControl(parent), FSearchTimer(CreateControlTimer(this)), FScrollTimer(CreateControlTimer(this)),
-      FListBox(new TbsPopupListBox(this))
+    : TbsSkinCustomControl(parent), FSearchTimer(CreateControlTimer(this)),
+      FScrollTimer(CreateControlTimer(this)), FListBox(new TbsPopupListBox(this))
 {
     FLink.SetSkinDataName(QStringLiteral("combobox"));
     setFocusPolicy(Qt::StrongFocus);
@@ -130,7 +130,8 @@ void TbsSkinCustomComboBox::ChangeSkinData()
         s.ButtonPlaced = QRect(QPoint(0, 0), SkinRect.size()).contains(s.ButtonRect);
     }
     // The disabled text follows the skin's edits.
-    const auto* edit = dynamic_cast<const TbsDataSkinEditControl*>(FLink.ControlNamed(QStringLiteral("edit")));
+    const auto* edit =
+        dynamic_cast<const TbsDataSkinEditControl*>(FLink.ControlNamed(QStringLiteral("edit")));
     s.DisabledFontColor = SkinLook() && edit ? ColorToQColor(edit->DisabledFontColor) : SysGrayText();
     FListBox->SetSkinDataName(SkinLook() ? s.ListBoxName : QString());
     FListBox->SetSkinData(SkinData());
@@ -162,8 +163,8 @@ void TbsSkinCustomComboBox::CalcAreas()
     } else {
         // The record gives the button's picture only: it sits at the right end of the client area.
         const QSize size = FSkin.ButtonRect.size();
-        Button.R = QRect(QPoint(cl.right() + 1 + dw - size.width(), cl.top() + (cl.height() - size.height()) / 2),
-                         size);
+        Button.R = QRect(
+            QPoint(cl.right() + 1 + dw - size.width(), cl.top() + (cl.height() - size.height()) / 2), size);
     }
     CBItem = EdgeRect(cl.left(), cl.top(), cl.right() + 1 + dw, cl.bottom() + 1);
     if (!FSkin.ButtonPlaced && !Button.R.isEmpty())
@@ -327,16 +328,18 @@ void TbsSkinCustomComboBox::DrawSkinImage(QImage& B)
     QPainter painter(&B);
     // The button part: the state's picture; the normal one only when the background lacks it.
     QRect face = !isEnabled() && !FSkin.UnEnabledButtonRect.isEmpty() ? FSkin.UnEnabledButtonRect
-                 : Button.Down && Button.MouseIn                       ? FSkin.DownButtonRect
-                 : Button.MouseIn                                      ? FSkin.ActiveButtonRect
-                                                                       : QRect();
+                 : Button.Down && Button.MouseIn                      ? FSkin.DownButtonRect
+                 : Button.MouseIn                                     ? FSkin.ActiveButtonRect
+                                                                      : QRect();
     if (face.isEmpty() && !FSkin.ButtonPlaced)
         face = FSkin.ButtonRect;
     if (!face.isEmpty() && !picture.isNull())
         painter.drawImage(Button.R.topLeft(), picture.copy(face));
     // The item area, from the focused, hot or normal item picture.
     const bool activeItem = !FSkin.ActiveItemRect.isEmpty() && !FSkin.ActiveSkinRect.isEmpty() && hot;
-    const QRect itemLook = focused ? FSkin.FocusItemRect : activeItem ? FSkin.ActiveItemRect : FSkin.SItemRect;
+    const QRect itemLook = focused      ? FSkin.FocusItemRect
+                           : activeItem ? FSkin.ActiveItemRect
+                                        : FSkin.SItemRect;
     const bool itemStretch = focused ? FSkin.FocusItemStretchEffect : FSkin.ItemStretchEffect;
     if (!itemLook.isEmpty() && !picture.isNull() && CBItem.width() > 0) {
         QImage item;
@@ -348,8 +351,8 @@ void TbsSkinCustomComboBox::DrawSkinImage(QImage& B)
     QRect text = FSkin.ItemTextRect.translated(CBItem.topLeft());
     text.setRight(text.right() + CBItem.width() - base);
     text.setHeight(CBItem.height());
-    const QColor color = !isEnabled() ? FSkin.DisabledFontColor
-                         : focused    ? FSkin.FocusFontColor
+    const QColor color = !isEnabled()                             ? FSkin.DisabledFontColor
+                         : focused                                ? FSkin.FocusFontColor
                          : hot && !FSkin.ActiveSkinRect.isEmpty() ? FSkin.ActiveFontColor
                                                                   : FSkin.FontColor;
     DrawItemText(painter, text, color, FSkin.Font);
@@ -367,7 +370,8 @@ void TbsSkinCustomComboBox::DrawItemText(QPainter& painter, const QRect& textRec
     const QString text = shown >= 0 && shown < FItems.size() ? FItems[shown] : QString();
     painter.setPen(color);
     painter.setFont(font);
-    painter.drawText(textRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter.drawText(textRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     text);
 }
 
 void TbsSkinCustomComboBox::mousePressEvent(QMouseEvent* event)

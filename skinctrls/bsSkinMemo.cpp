@@ -26,7 +26,9 @@ TbsSkinMemo::TbsSkinMemo(QWidget* parent)
     setTabChangesFocus(true);
     setAcceptDrops(false);
     for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
-        connect(bar, &QScrollBar::rangeChanged, this, [this] { UpDateScrollRange(); });
+        // The memo sets its page size right after the range: follow once both are in place.
+        connect(
+            bar, &QScrollBar::rangeChanged, this, [this] { UpDateScrollRange(); }, Qt::QueuedConnection);
         connect(bar, &QScrollBar::valueChanged, this, [this] { UpDateScrollRange(); });
     }
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
@@ -68,7 +70,8 @@ void TbsSkinMemo::contextMenuEvent(QContextMenuEvent* event)
                  [this] { textCursor().removeSelectedText(); });
 }
 
-void TbsSkinMemo::LinkBar(QPointer<TbsSkinScrollBar>& slot, TbsSkinScrollBar* bar, Qt::Orientation orientation)
+void TbsSkinMemo::LinkBar(QPointer<TbsSkinScrollBar>& slot, TbsSkinScrollBar* bar,
+                          Qt::Orientation orientation)
 {
     if (slot)
         slot->OnChange = nullptr;

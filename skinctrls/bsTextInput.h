@@ -8,12 +8,12 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QPointer>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <functional>
 
 // Base is QLineEdit or QPlainTextEdit. A read-only control shows the caret and lets the user
@@ -128,7 +128,8 @@ protected:
 private:
     static bool IsDialogKey(const QKeyEvent* event)
     {
-        return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape;
+        return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+               event->key() == Qt::Key_Escape;
     }
 
     bool FMultiLine;
