@@ -514,7 +514,10 @@ void TbsSkinCustomComboBox::focusInEvent(QFocusEvent* event)
 void TbsSkinCustomComboBox::focusOutEvent(QFocusEvent* event)
 {
     TbsSkinCustomControl::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
+    // A click into the list may activate its window for a moment; that is no focus loss.
+    const bool toList =
+        event->reason() == Qt::ActiveWindowFocusReason && QApplication::activeWindow() == FListBox;
+    if (event->reason() != Qt::PopupFocusReason && !toList)
         CloseUp(false);
     update();
 }
