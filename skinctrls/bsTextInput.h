@@ -38,6 +38,8 @@ protected:
     // Asked before every change the user makes; answers whether the change may happen. Data-aware
     // controls enter edit state here.
     virtual bool CanChangeText() { return !FReadOnly; }
+    // Whether the user may change the text at all (the context menu offers its changing items).
+    virtual bool Writable() const { return !FReadOnly; }
     // CanChangeText through the general error display: a failure refuses the change.
     bool AllowChange()
     {
@@ -66,7 +68,7 @@ protected:
         TbsEditMenu menu;
         menu.CanUndo = canUndo;
         menu.HasSelection = hasSelection;
-        menu.Writable = !FReadOnly;
+        menu.Writable = Writable();
         menu.AllSelected = allSelected;
         menu.Undo = changing([this] { this->undo(); });
         menu.Cut = changing([this] { this->cut(); });

@@ -48,6 +48,8 @@ protected:
         FDataLink.Edit();
         return Base::CanChangeText();
     }
+    // Read-only only until the first change enters edit state: what counts is the link.
+    bool Writable() const override { return FDataLink.CanModify(); }
     void Change() override
     {
         FDataLink.Modified();

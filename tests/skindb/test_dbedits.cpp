@@ -4,9 +4,11 @@
 #include "DialogRecorder.h"
 #include "bsSkinDBEdit.h"
 #include "bsSkinDBMemo.h"
+#include "bsSkinMenus.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -129,6 +131,38 @@ TEST_P(DBTextControlTest, LeavingWithoutAChangeWritesNothingAndStillRunsTheExitE
     EXPECT_EQ(exitState, dsBrowse);
     EXPECT_EQ(q.State(), dsBrowse);
     EXPECT_EQ(FileNames(), Stored());
+}
+
+// The control is read-only until the first change enters edit state; its menu still offers the
+// changing items while the field can be written, and pasting through it enters edit state.
+TEST_P(DBTextControlTest, TheContextMenuOffersPasteWhileTheFieldCanBeWritten)
+{
+    TbsSkinPopupMenu* menu = nullptr;
+    auto pasteItem = [&]() -> TMenuItem* {
+        QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, control->rect().center());
+        QApplication::sendEvent(control, &byKeyboard);
+        menu = control->findChild<TbsSkinPopupMenu*>();
+        return menu ? menu->Items()->Items(4) : nullptr;
+    };
+    QApplication::clipboard()->setText(QStringLiteral("贴"));
+    Enter();
+    TMenuItem* paste = pasteItem();
+    ASSERT_NE(paste, nullptr);
+    EXPECT_FALSE(paste->Enabled); // closed data set
+    menu->Menu()->Hide();
+    QTRY_VERIFY(control->findChild<TbsSkinPopupMenu*>() == nullptr);
+
+    OpenPeople();
+    Enter();
+    paste = pasteItem();
+    ASSERT_NE(paste, nullptr);
+    EXPECT_TRUE(paste->Enabled);
+    paste->Click();
+    EXPECT_EQ(q.State(), dsEdit);
+    EXPECT_EQ(Text(), QStringLiteral("张三贴"));
+    Leave();
+    q.Post();
+    EXPECT_EQ(FileNames(), QStringList({"张三贴", "李四", "王五"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(, DBTextControlTest, ::testing::Values(DBEdit, DBMemo),
