@@ -33,11 +33,18 @@ public:
     // Brings the linked bars to the memo's range and first visible line.
     void UpDateScrollRange();
 
+    bool SkinLook() const;
+    // Where the text area lies inside the memo.
+    QMargins TextAreaMargins() const { return viewportMargins(); }
+
 protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void ApplyColors();
     void LinkBar(QPointer<TbsSkinScrollBar>& slot, TbsSkinScrollBar* bar, Qt::Orientation orientation);
 
     QPointer<TbsSkinScrollBar> FVScrollBar;

@@ -369,6 +369,26 @@ TEST(EditLook, ADisabledEditDrawsItsTextInTheSkinsDisabledColourOrSystemGrey)
               ColorToQColor(record->DisabledFontColor));
 }
 
+TEST(Memo, WithTheSkinsMemoObjectTheFrameIsItsPictureAndTheTextSitsInItsClientArea)
+{
+    TbsSkinMemo memo;
+    memo.resize(200, 100);
+    EXPECT_EQ(memo.TextAreaMargins(), QMargins(3, 2, 4, 2));
+    TbsSkinData* skin = TOurSkinRepository::Get();
+    memo.SetSkinData(skin);
+    ASSERT_TRUE(memo.SkinLook());
+    const auto* r = dynamic_cast<const TbsDataSkinMemoControl*>(
+        skin->CtrlList[skin->GetControlIndex(QStringLiteral("memo"))].get());
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(memo.TextAreaMargins(),
+              QMargins(r->ClRect.Left + 1, r->ClRect.Top + 1, int(r->SkinRect.Width()) - r->ClRect.Right + 3,
+                       int(r->SkinRect.Height()) - r->ClRect.Bottom + 2));
+    EXPECT_EQ(memo.palette().color(QPalette::Disabled, QPalette::Text), ColorToQColor(r->DisabledFontColor));
+    memo.show();
+    const QImage shot = memo.grab().toImage();
+    EXPECT_NE(shot.pixel(memo.width() / 2, 0), SysBtnShadow().rgb());
+}
+
 TEST(Memo, LinkedSkinnedScrollBarsFollowAndScrollTheLines)
 {
     QWidget window;
