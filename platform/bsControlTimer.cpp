@@ -10,6 +10,8 @@ public:
     // The timer belongs to this object, not to the owner, which may outlive or precede it.
     explicit TbsQtControlTimer(QObject*)
     {
+        // A coarse timer may fire 5% late; a half-second search pause must end at half a second.
+        FTimer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&FTimer, &QTimer::timeout, [this] {
             if (OnTimer)
                 OnTimer();

@@ -2,11 +2,15 @@
 #include "bsEditSupport.h"
 
 #include "TApplication.h"
+#include "TForm.h"
+#include "bsSkinData.h"
+#include "bsSkinForm.h"
+#include "bsSkinMenus.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMenu>
+#include <QPointer>
 
 bool IsTextChangingKey(const QKeyEvent* event, bool multiLine)
 {
@@ -45,19 +49,47 @@ bool IsWindowFocusChange(const QFocusEvent* event)
     return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
 }
 
-void ExecEditMenu(QWidget* owner, const QPoint& globalPos, const TbsEditMenu& m)
+QString EditMenuCaption(const QWidget* owner, const char* key, const QString& builtIn)
 {
-    QMenu menu(owner);
-    auto guarded = [](const std::function<void()>& action) { return [action] { CallHandler(action); }; };
-    menu.addAction(QStringLiteral("Undo"), owner, guarded(m.Undo))->setEnabled(m.CanUndo && m.Writable);
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("Cut"), owner, guarded(m.Cut))->setEnabled(m.HasSelection && m.Writable);
-    menu.addAction(QStringLiteral("Copy"), owner, guarded(m.Copy))->setEnabled(m.HasSelection);
-    menu.addAction(QStringLiteral("Paste"), owner, guarded(m.Paste))
-        ->setEnabled(m.Writable && !QGuiApplication::clipboard()->text().isEmpty());
-    menu.addAction(QStringLiteral("Delete"), owner, guarded(m.Delete))
-        ->setEnabled(m.HasSelection && m.Writable);
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("Select All"), owner, guarded(m.SelectAll))->setEnabled(!m.AllSelected);
-    menu.exec(globalPos);
+    const TForm* form = qobject_cast<const TForm*>(owner->window());
+    const TbsSkinForm* skinForm =
+        form ? form->findChild<TbsSkinForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const TbsSkinData* skin = skinForm ? skinForm->SkinData() : nullptr;
+    const TbsResourceStrData* strings = skin ? skin->ResourceStrData() : nullptr;
+    const QString text = strings ? strings->GetResStr(QString::fromLatin1(key)) : QString();
+    return text.isEmpty() ? builtIn : text;
+}
+
+TbsSkinPopupMenu* ExecEditMenu(QWidget* owner, const QPoint& globalPos, const TbsEditMenu& m)
+{
+    auto* menu = new TbsSkinPopupMenu(owner);
+    menu->setObjectName(QStringLiteral("SysPopupMenu"));
+    const TForm* form = qobject_cast<const TForm*>(owner->window());
+    if (const TbsSkinForm* skinForm =
+            form ? form->findChild<TbsSkinForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr)
+        menu->SkinData = skinForm->SkinData();
+    TMenuItem* items = menu->Items();
+    auto add = [&](const char* name, const char* key, const char* builtIn, bool enabled,
+                   const std::function<void()>& action) {
+        TMenuItem* item = items->Add(name, EditMenuCaption(owner, key, QString::fromLatin1(builtIn)), action);
+        item->Enabled = enabled;
+    };
+    auto line = [&] { items->Add("", QStringLiteral("-")); };
+    add("Undo", "EDIT_UNDO", "Undo", m.CanUndo && m.Writable, m.Undo);
+    line();
+    add("Cut", "EDIT_CUT", "Cut", m.HasSelection && m.Writable, m.Cut);
+    add("Copy", "EDIT_COPY", "Copy", m.HasSelection, m.Copy);
+    add("Paste", "EDIT_PASTE", "Paste", m.Writable && !QGuiApplication::clipboard()->text().isEmpty(),
+        m.Paste);
+    add("Delete", "EDIT_DELETE", "Delete", m.HasSelection && m.Writable, m.Delete);
+    line();
+    add("SelectAll", "EDIT_SELECTALL", "Select All", !m.AllSelected, m.SelectAll);
+    // The menu lives only while it is open.
+    QPointer<TbsSkinPopupMenu> guard(menu);
+    menu->OnMenuClose = [guard] {
+        if (guard)
+            guard->deleteLater();
+    };
+    menu->Popup(globalPos.x(), globalPos.y());
+    return menu;
 }

@@ -7,6 +7,8 @@
 class QFocusEvent;
 class QKeyEvent;
 class QWidget;
+class QString;
+class TbsSkinPopupMenu;
 
 // Whether the key changes the text of an edit; with multiLine Enter and Tab do too.
 bool IsTextChangingKey(const QKeyEvent* event, bool multiLine);
@@ -23,4 +25,10 @@ struct TbsEditMenu {
     bool AllSelected = false;
     std::function<void()> Undo, Cut, Copy, Paste, Delete, SelectAll;
 };
-void ExecEditMenu(QWidget* owner, const QPoint& globalPos, const TbsEditMenu& menu);
+// Pops the menu up at globalPos as a skinned popup menu owned by owner, in the skin of owner's
+// window; it frees itself when it closes. Answers the menu.
+TbsSkinPopupMenu* ExecEditMenu(QWidget* owner, const QPoint& globalPos, const TbsEditMenu& menu);
+
+// The caption of an edit menu item: the resource string key of the repository of owner's skinned
+// window when it has resource strings, else the built-in text.
+QString EditMenuCaption(const QWidget* owner, const char* key, const QString& builtIn);

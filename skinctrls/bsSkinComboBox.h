@@ -1,17 +1,21 @@
-// The skinned combo box: a drop-down selector drawn by the control, with its item list in a
-// pop-up window.
+// The skinned combo box: a drop-down selector drawn by the control, with its items in a skinned
+// pop-up list box.
 #pragma once
 
+#include "bsCBButtonX.h"
 #include "bsSkinControl.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
+#include <memory>
 
-class QListWidget;
+class TbsControlTimer;
+class TbsPopupListBox;
 
 enum TbsSkinCustomComboBoxStyle { bscbFixedStyle, bscbEditStyle };
 
 // In the fixed (pick-only) style the item area shows the selected item and typing selects items.
+// While the list is open its selection moves freely; the item area keeps showing the item chosen
+// before until the list closes accepting.
 class TbsSkinCustomComboBox : public TbsSkinCustomControl {
     Q_OBJECT
 public:
@@ -35,12 +39,22 @@ public:
     void SetDropDownCount(int value);
     int ListBoxDefaultItemHeight() const { return FListBoxItemHeight; }
     void SetListBoxDefaultItemHeight(int value);
+    // The width of the list; 0 makes it as wide as the control.
+    int ListBoxWidth() const { return FListBoxWidth; }
+    void SetListBoxWidth(int value) { FListBoxWidth = std::max(0, value); }
     bool AutoComplete() const { return FAutoComplete; }
     void SetAutoComplete(bool value) { FAutoComplete = value; }
 
     void DropDown();
     void CloseUp(bool accept);
     bool IsPopupVisible() const;
+    // The drop-down list.
+    TbsPopupListBox* ListBox() const { return FListBox; }
+    // The button part and the item area at the control's size.
+    QRect ButtonPartRect() const { return Button.R; }
+    QRect ItemAreaRect() const { return CBItem; }
+
+    void ChangeSkinData() override;
 
     std::function<void()> OnChange;
     std::function<void()> OnClick;
@@ -52,23 +66,35 @@ protected:
     virtual void DoChange() {}
 
     void DrawDefaultImage(QImage& B) override;
-    // Its skin look is not drawn yet: the default look stands in for it.
-    void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
+    void DrawSkinImage(QImage& B) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QRect ButtonRect() const { return QRect(width() - 19, 0, 19, height()); }
-    QRect ItemRect() const { return QRect(2, 2, ButtonRect().left() - 1 - 2, height() - 4); }
-    // Selects index (clamped to the items) the way the user does.
+    bool SkinLook() const;
+    void CalcAreas();
+    // Selects index (clamped to the items) the way the user does: in the list while it is open,
+    // else as the control's item.
     void SelectByUser(int index);
+    // The index the keys and the wheel move from: the list's while it is open.
+    int CurrentIndex() const;
     void SetText(const QString& text);
     // Selects the first item starting with the typed text (incremental search).
     void SearchTyped(const QString& typed);
+    void DrawItemText(QPainter& painter, const QRect& textRect, const QColor& color, const QFont& font) const;
+    // The row of the list under a screen point, -1 outside its rows.
+    int ListRowAt(const QPoint& globalPos) const;
+    bool OverListRows(const QPoint& globalPos) const;
+    void AutoScroll();
 
     QStringList FItems;
     int FItemIndex = -1;
@@ -77,10 +103,35 @@ private:
     TbsSkinCustomComboBoxStyle FStyle = bscbFixedStyle;
     int FDropDownCount = 8;
     int FListBoxItemHeight = 20;
+    int FListBoxWidth = 0;
     bool FAutoComplete = true;
     QString FFilter;
-    QElapsedTimer FLastTime;
-    QListWidget* FListBox;
+    // Runs from each typed character for 500 ms: while it runs, the next character extends the
+    // search text.
+    std::unique_ptr<TbsControlTimer> FSearchTimer;
+    // Moves the list's selection while the pointer is dragged above or below it.
+    std::unique_ptr<TbsControlTimer> FScrollTimer;
+    TbsPopupListBox* FListBox;
+
+    TbsCBButtonX Button;
+    QRect CBItem;
+    bool WasInLB = false;
+    bool FLBDown = false;
+    int TimerMode = 0;
+
+    // Copies of the combo box record (meaningful in the skin look).
+    struct TSkinParts {
+        QRect ActiveSkinRect, SItemRect, FocusItemRect, ActiveItemRect, ItemTextRect, ClRect;
+        QRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
+        int ItemLeftOffset = 0, ItemRightOffset = 0, PictureIndex = -1;
+        QColor FontColor, FocusFontColor, ActiveFontColor, DisabledFontColor;
+        QFont Font;
+        QString ListBoxName;
+        bool ItemStretchEffect = false, FocusItemStretchEffect = false, ShowFocus = false;
+        // The button's place in the control comes from the record, or, when the record names only
+        // its picture, lies at the right end of the client rectangle.
+        bool ButtonPlaced = false;
+    } FSkin;
 };
 
 class TbsSkinComboBox : public TbsSkinCustomComboBox {

@@ -500,7 +500,10 @@ void TbsSkinCustomListBox::DrawItem(QPainter& painter, int index, const QRect& r
 
 TbsPopupListBox::TbsPopupListBox(QWidget* owner) : TbsSkinCustomListBox(owner)
 {
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    // Kept away from the window manager too: a managed window would take the activation (and so
+    // the focus of the control it drops down from) on the first click into it.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                   Qt::X11BypassWindowManagerHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     hide();
 }

@@ -4,13 +4,16 @@
 
 #include "TApplication.h"
 #include "bsEditSupport.h"
+#include "bsSkinMenus.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <functional>
 
 // Base is QLineEdit or QPlainTextEdit. A read-only control shows the caret and lets the user
@@ -20,6 +23,9 @@
 template <class Base> class TbsTextInput : public Base {
 public:
     TbsTextInput(QWidget* parent, bool multiLine) : Base(parent), FMultiLine(multiLine) {}
+
+    // The built-in context menu while it is open, else nullptr.
+    TbsSkinPopupMenu* SysPopupMenu() const { return FSysPopupMenu.data(); }
 
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value) { FReadOnly = value; }
@@ -32,6 +38,8 @@ protected:
     // Asked before every change the user makes; answers whether the change may happen. Data-aware
     // controls enter edit state here.
     virtual bool CanChangeText() { return !FReadOnly; }
+    // Whether the user may change the text at all (the context menu offers its changing items).
+    virtual bool Writable() const { return !FReadOnly; }
     // CanChangeText through the general error display: a failure refuses the change.
     bool AllowChange()
     {
@@ -55,10 +63,12 @@ protected:
                     action();
             };
         };
+        if (FSysPopupMenu)
+            delete FSysPopupMenu.data();
         TbsEditMenu menu;
         menu.CanUndo = canUndo;
         menu.HasSelection = hasSelection;
-        menu.Writable = !FReadOnly;
+        menu.Writable = Writable();
         menu.AllSelected = allSelected;
         menu.Undo = changing([this] { this->undo(); });
         menu.Cut = changing([this] { this->cut(); });
@@ -66,11 +76,22 @@ protected:
         menu.Paste = changing([this] { this->paste(); });
         menu.Delete = changing(deleteSelection);
         menu.SelectAll = [this] { this->selectAll(); };
-        ExecEditMenu(this, globalPos, menu);
+        FSysPopupMenu = ExecEditMenu(this, globalPos, menu);
+    }
+    // Where the context menu opens: at the pointer, or at the control's centre from the keyboard.
+    QPoint EditMenuPoint(const QContextMenuEvent* event) const
+    {
+        return event->reason() == QContextMenuEvent::Keyboard ? this->mapToGlobal(this->rect().center())
+                                                              : event->globalPos();
     }
 
     void keyPressEvent(QKeyEvent* event) override
     {
+        // A single-line edit leaves Enter and Escape to the window: its default and cancel buttons.
+        if (!FMultiLine && IsDialogKey(event)) {
+            event->ignore();
+            return;
+        }
         if (IsTextChangingKey(event, FMultiLine) && !AllowChange()) {
             event->accept();
             return;
@@ -107,6 +128,13 @@ protected:
     }
 
 private:
+    static bool IsDialogKey(const QKeyEvent* event)
+    {
+        return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+               event->key() == Qt::Key_Escape;
+    }
+
     bool FMultiLine;
+    QPointer<TbsSkinPopupMenu> FSysPopupMenu;
     bool FReadOnly = false;
 };

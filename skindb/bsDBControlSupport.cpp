@@ -15,9 +15,10 @@ bool UpdateRecordOnExit(TFieldDataLink& link, QWidget* control, const std::funct
                 link.UpdateRecord();
         } catch (...) {
             written = false;
+            // The focus first: taking it back may change the control's selection.
+            control->setFocus(Qt::OtherFocusReason);
             if (onFailure)
                 onFailure();
-            control->setFocus(Qt::OtherFocusReason);
             throw;
         }
     });

@@ -48,6 +48,8 @@ protected:
         FDataLink.Edit();
         return Base::CanChangeText();
     }
+    // Read-only only until the first change enters edit state: what counts is the link.
+    bool Writable() const override { return FDataLink.CanModify(); }
     void Change() override
     {
         FDataLink.Modified();
@@ -55,6 +57,10 @@ protected:
     }
     void DoEnter() override
     {
+        // The focus taken back after the field refused the value: the user's text stays for
+        // correcting it.
+        if (FExiting)
+            return;
         FFocused = true;
         FDataLink.Reset();
         Base::DoEnter();
@@ -62,7 +68,10 @@ protected:
     // The value goes into the field before the exit event runs, so a window's exit handler sees it.
     void DoExit() override
     {
-        if (!UpdateRecordOnExit(FDataLink, this, [this] { SelectText(); }))
+        FExiting = true;
+        const bool written = UpdateRecordOnExit(FDataLink, this, [this] { SelectText(); });
+        FExiting = false;
+        if (!written)
             return;
         FFocused = false;
         FDataLink.Reset();
@@ -81,6 +90,7 @@ protected:
 
     TFieldDataLink FDataLink;
     bool FFocused = false;
+    bool FExiting = false;
 
 private:
     void EditingChange() { Base::SetReadOnly(!FDataLink.Editing()); }

@@ -8,8 +8,10 @@
 #include "bsEditSupport.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QWheelEvent>
 
 TbsSkinDBComboBox::TbsSkinDBComboBox(QWidget* parent) : TbsSkinComboBox(parent)
 {
@@ -65,17 +67,51 @@ void TbsSkinDBComboBox::DoChange()
 
 void TbsSkinDBComboBox::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    if (key == Qt::Key_Backspace || (key >= 32 && key <= 255) || key == Qt::Key_Up || key == Qt::Key_Down) {
-        // A data set that cannot enter edit state keeps the arrow keys from changing the choice.
-        bool editing = false;
-        CallHandler([&] { editing = CanWrite() && FDataLink.Edit(); });
-        if (!editing && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-            event->accept();
-            return;
-        }
+    // Keys that choose another entry at once are dropped when the field cannot be written; the
+    // choice itself enters edit state (DoChange). Keys in the open list only move its selection.
+    if (!IsPopupVisible() && ChoosingKey(event) && !CanWrite()) {
+        event->accept();
+        return;
     }
     TbsSkinComboBox::keyPressEvent(event);
+}
+
+void TbsSkinDBComboBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!IsPopupVisible() && !CanWrite()) {
+        event->accept();
+        return;
+    }
+    TbsSkinComboBox::inputMethodEvent(event);
+}
+
+void TbsSkinDBComboBox::wheelEvent(QWheelEvent* event)
+{
+    if (hasFocus() && !IsPopupVisible() && !CanWrite()) {
+        event->accept();
+        return;
+    }
+    TbsSkinComboBox::wheelEvent(event);
+}
+
+bool TbsSkinDBComboBox::ChoosingKey(const QKeyEvent* event)
+{
+    if (event->modifiers() & Qt::AltModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier);
 }
 
 void TbsSkinDBComboBox::focusInEvent(QFocusEvent* event)

@@ -36,6 +36,8 @@ public:
 protected:
     void DoChange() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -43,6 +45,7 @@ private:
     void DataChange();
     void UpdateData();
     void ShowValue(const QString& value);
+    static bool ChoosingKey(const QKeyEvent* event);
     bool CanWrite() { return !FDataLink.ReadOnly && FDataLink.CanModify(); }
 
     TFieldDataLink FDataLink;

@@ -5,11 +5,13 @@
 
 void TbsSkinDBEdit::ShowFieldText(const QString& text)
 {
-    // Setting the same text again would move the caret away from where the user is typing.
-    if (text != this->text())
-        setText(text);
+    // Setting the same text again would move the caret away from where the user is typing (or
+    // pastes from the context menu, which has the focus meanwhile).
+    if (text == this->text())
+        return;
+    setText(text);
     // An edit without the focus shows the start of a long value, as a field list is read.
-    if (!hasFocus())
+    if (!FFocused && !hasFocus())
         setCursorPosition(0);
 }
 
