@@ -420,8 +420,8 @@ void TbsSkinMessage::AddButtons(TbsMessageForm& form, const TRequest& r, QSize c
 TModalResult TbsSkinMessage::Execute(const TRequest& r)
 {
     TbsMessageForm form(nullptr, r.X, r.Y);
-    form.BSF->AlphaBlend = AlphaBlend;
-    form.BSF->AlphaBlendValue = AlphaBlendValue;
+    form.BSF->SetAlphaBlendValue(AlphaBlendValue);
+    form.BSF->SetAlphaBlend(AlphaBlend);
     form.BSF->SetSkinData(SkinData);
     const QString caption = CaptionOf(r);
     form.SetCaption(caption);
