@@ -234,6 +234,8 @@ TbsDBGridView::TbsDBGridView(TbsSkinCustomDBGrid* grid) : QTableView(grid), FGri
     setVerticalHeader(new TbsDBGridHeader(Qt::Vertical, grid));
     setFrameShape(QFrame::NoFrame);
     setShowGrid(false);
+    // Whole rows at the top: a scrolled list never starts with a sliver of a row under the titles.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // The corner above the indicator column is a fixed cell like the others.
     for (QAbstractButton* corner : findChildren<QAbstractButton*>())
         corner->installEventFilter(this);
