@@ -113,7 +113,6 @@ bool TbsDBGridModel::Refresh()
     }
     if (FRows > 0 && FColumns > 0)
         emit dataChanged(index(0, 0), index(FRows - 1, FColumns - 1));
-    RefreshIndicators();
     return false;
 }
 
@@ -121,17 +120,6 @@ void TbsDBGridModel::RefreshRow(int row)
 {
     if (row >= 0 && row < FRows && FColumns > 0)
         emit dataChanged(index(row, 0), index(row, FColumns - 1));
-}
-
-void TbsDBGridModel::RefreshIndicators()
-{
-    // Only the row that showed the indicator and the row that shows it now change: telling the
-    // header about every row would cost a pass over all of them at each step through the records.
-    const int current = FDataSet && FDataSet->Active() ? FDataSet->RecNo() - 1 : -1;
-    for (int row : {FIndicatorRow, current})
-        if (row >= 0 && row < FRows)
-            emit headerDataChanged(Qt::Vertical, row, row);
-    FIndicatorRow = current;
 }
 
 int TbsDBGridModel::rowCount(const QModelIndex& parent) const

@@ -39,7 +39,6 @@ public:
     // Answers whether the columns changed (the view then needs its layout again).
     bool Refresh();
     void RefreshRow(int row);
-    void RefreshIndicators();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -54,7 +53,6 @@ private:
     QList<TbsColumn> FColumnList;
     int FRows = 0;
     int FColumns = 0;
-    int FIndicatorRow = -1; // the row whose indicator was drawn last
 };
 
 // The title row (horizontal) or the indicator column (vertical), painted by the grid. Sizing the

@@ -38,7 +38,13 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
     FView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FView->verticalHeader()->setFixedWidth(14);
-    FView->viewport()->setAutoFillBackground(false);
+    // The grid paints every pixel of the cells and headers: opaque, they scroll by moving pixels
+    // and repaint only what the move uncovers.
+    for (QWidget* painted :
+         {FView->viewport(), FView->horizontalHeader()->viewport(), FView->verticalHeader()->viewport()}) {
+        painted->setAutoFillBackground(false);
+        painted->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
     FView->installEventFilter(this);
     FView->verticalHeader()->setSectionsClickable(false);
     FView->horizontalHeader()->setHighlightSections(false);
@@ -350,8 +356,19 @@ void TbsSkinCustomDBGrid::SyncCurrentRow()
     FView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     FView->scrollTo(index);
     FSyncing = false;
-    FModel->RefreshIndicators();
+    RepaintIndicators();
     SyncScrollBar();
+}
+
+void TbsSkinCustomDBGrid::RepaintIndicators()
+{
+    QHeaderView* header = FView->verticalHeader();
+    const int current = CurrentRow();
+    for (int row : {FIndicatorRow, current})
+        if (row >= 0 && row < FModel->rowCount())
+            header->viewport()->update(0, header->sectionViewportPosition(row), header->width(),
+                                       header->sectionSize(row));
+    FIndicatorRow = current;
 }
 
 void TbsSkinCustomDBGrid::LinkActiveChanged()
@@ -393,12 +410,12 @@ void TbsSkinCustomDBGrid::paintEvent(QPaintEvent*)
 void TbsSkinCustomDBGrid::LinkRecordChanged(TField*)
 {
     FModel->RefreshRow(CurrentRow());
-    FModel->RefreshIndicators();
+    RepaintIndicators();
 }
 
 void TbsSkinCustomDBGrid::LinkEditingChanged()
 {
-    FModel->RefreshIndicators();
+    RepaintIndicators();
 }
 
 void TbsSkinCustomDBGrid::LinkUpdateData()

@@ -181,6 +181,9 @@ private:
     void DeleteRecord();
     void ShowEditorWith(const QString& text, bool selectAll);
     void SyncCurrentRow();
+    // Repaints the indicators of the row that showed the current record and of the one showing
+    // it now. Not through the model: a header told of changed header data measures its sections.
+    void RepaintIndicators();
     void ApplyLayout();
     int CurrentRow() const;
     void WheelTurned(int delta);
@@ -213,7 +216,8 @@ private:
     TbsGridSkin FSkin;
     TbsSkinScrollBar* FVScrollBar = nullptr;
     bool FSyncingBar = false;
-    int FWheelRest = 0; // a turn of less than one notch, kept for the next
+    int FIndicatorRow = -1; // the row whose indicator was painted last
+    int FWheelRest = 0;     // a turn of less than one notch, kept for the next
     QColor FColor;
     QColor FFixedColor;
     QColor FGridLineColor;
