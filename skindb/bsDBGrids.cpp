@@ -62,8 +62,11 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
 
 TbsSkinCustomDBGrid::~TbsSkinCustomDBGrid()
 {
-    // The link must not call back into a grid whose parts are gone.
+    // The link must not call back into a grid whose parts are gone, nor the bar and the view,
+    // which are destroyed after the grid's own members.
     FDataLink->SetDataSource(nullptr);
+    SetVScrollBar(nullptr);
+    FView->removeEventFilter(this);
 }
 
 TDataSource* TbsSkinCustomDBGrid::DataSource() const
@@ -261,7 +264,7 @@ void TbsSkinCustomDBGrid::LayoutParts()
 
 bool TbsSkinCustomDBGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    // The view's viewport changes height with the bar's: the bar's range follows.
+    // The view's height decides how many rows a page of the bar holds.
     if (watched == FView && event->type() == QEvent::Resize)
         SyncScrollBar();
     if (watched == FVScrollBar &&
@@ -304,8 +307,7 @@ void TbsSkinCustomDBGrid::SyncScrollBar()
         return;
     TQuery* dataSet = DataSet();
     const int records = dataSet && dataSet->Active() ? dataSet->RecordCount() : 0;
-    const int visible =
-        std::max(1, FView->viewport()->height() / std::max(1, FView->verticalHeader()->defaultSectionSize()));
+    const int visible = VisibleRowCount();
     FSyncingBar = true;
     if (FVScrollBar->Max() != std::max(0, records - 1) || FVScrollBar->LargeChange() != visible) {
         FVScrollBar->SetRange(0, std::max(0, records - 1), 0, FVScrollBar->Position());

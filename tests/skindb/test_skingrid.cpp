@@ -304,4 +304,16 @@ TEST_F(ScrollBarGridTest, DraggingTheThumbToTheEndMovesToTheLastRecord)
     EXPECT_EQ(q.State(), dsBrowse);
 }
 
+TEST_F(ScrollBarGridTest, ABarDestroyedFirstIsForgottenAndItsRoomGivenBack)
+{
+    OpenPeople();
+    ASSERT_TRUE(bar->isVisible());
+    const int narrow = view->width();
+    delete bar;
+    EXPECT_EQ(grid->VScrollBar(), nullptr);
+    EXPECT_GT(view->width(), narrow);
+    q.Last();
+    EXPECT_EQ(view->currentIndex().row(), 199);
+}
+
 } // namespace
