@@ -25,4 +25,6 @@ void SetUpRecordGrid(TbsSkinDBGrid& grid, TDataSource* source, TbsSkinData* skin
     titleFont.setPointSize(8);
     grid.SetTitleFont(titleFont);
     grid.SetSkinData(skin);
+    // Lists of hundreds of people need a bar to show where the operator is and to drag there.
+    AttachSkinScrollBars(&grid, skin);
 }

@@ -4,10 +4,14 @@
 #include "TField.h"
 #include "TQuery.h"
 #include "bsDBGrids.h"
+#include "bsDefaultLook.h"
+#include "bsSkinListBox.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 QPixmap DBGridIndicator(int index)
 {
@@ -109,7 +113,6 @@ bool TbsDBGridModel::Refresh()
     }
     if (FRows > 0 && FColumns > 0)
         emit dataChanged(index(0, 0), index(FRows - 1, FColumns - 1));
-    RefreshIndicators();
     return false;
 }
 
@@ -117,17 +120,6 @@ void TbsDBGridModel::RefreshRow(int row)
 {
     if (row >= 0 && row < FRows && FColumns > 0)
         emit dataChanged(index(row, 0), index(row, FColumns - 1));
-}
-
-void TbsDBGridModel::RefreshIndicators()
-{
-    // Only the row that showed the indicator and the row that shows it now change: telling the
-    // header about every row would cost a pass over all of them at each step through the records.
-    const int current = FDataSet && FDataSet->Active() ? FDataSet->RecNo() - 1 : -1;
-    for (int row : {FIndicatorRow, current})
-        if (row >= 0 && row < FRows)
-            emit headerDataChanged(Qt::Vertical, row, row);
-    FIndicatorRow = current;
 }
 
 int TbsDBGridModel::rowCount(const QModelIndex& parent) const
@@ -140,6 +132,14 @@ int TbsDBGridModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : FColumns;
 }
 
+QString TbsDBGridModel::Text(int row, int column) const
+{
+    const TField* field = Field(column);
+    if (!field || row < 0 || row >= FRows)
+        return QString();
+    return FDataSet->RowValue(row, field->Index()).toString();
+}
+
 QVariant TbsDBGridModel::data(const QModelIndex& index, int role) const
 {
     const TField* field = index.isValid() ? Field(index.column()) : nullptr;
@@ -147,7 +147,7 @@ QVariant TbsDBGridModel::data(const QModelIndex& index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return FDataSet->RowValue(index.row(), field->Index()).toString();
+        return Text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(field->Alignment() | Qt::AlignVCenter);
     default:
@@ -183,14 +183,72 @@ QVariant TbsDBGridModel::headerData(int section, Qt::Orientation orientation, in
     return QVariant();
 }
 
+TbsDBGridHeader::TbsDBGridHeader(Qt::Orientation orientation, TbsSkinCustomDBGrid* grid)
+    : QHeaderView(orientation), FGrid(grid)
+{
+}
+
+void TbsDBGridHeader::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    const QRect exposed = event->rect();
+    const bool across = orientation() == Qt::Horizontal;
+    int end = 0;
+    for (int visual = std::max(0, visualIndexAt(across ? exposed.left() : exposed.top())); visual < count();
+         ++visual) {
+        const int logical = logicalIndex(visual);
+        if (isSectionHidden(logical))
+            continue;
+        const int start = sectionViewportPosition(logical), size = sectionSize(logical);
+        if (start > (across ? exposed.right() : exposed.bottom()))
+            break;
+        const QRect section = across ? QRect(start, 0, size, height()) : QRect(0, start, width(), size);
+        across ? FGrid->PaintTitle(painter, section, logical)
+               : FGrid->PaintIndicator(painter, section, logical);
+        end = start + size;
+    }
+    if (count() == 0 || visualIndexAt(across ? exposed.right() : exposed.bottom()) < 0) {
+        if (count() > 0)
+            end = sectionViewportPosition(logicalIndex(count() - 1)) + sectionSize(logicalIndex(count() - 1));
+        const QRect rest =
+            across ? QRect(end, 0, width() - end, height()) : QRect(0, end, width(), height() - end);
+        FGrid->PaintBackground(painter, rest.intersected(exposed));
+    }
+}
+
 TbsDBGridView::TbsDBGridView(TbsSkinCustomDBGrid* grid) : QTableView(grid), FGrid(grid)
 {
+    setHorizontalHeader(new TbsDBGridHeader(Qt::Horizontal, grid));
+    setVerticalHeader(new TbsDBGridHeader(Qt::Vertical, grid));
+    setFrameShape(QFrame::NoFrame);
+    setShowGrid(false);
+    // Whole rows at the top: a scrolled list never starts with a sliver of a row under the titles.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The corner above the indicator column is a fixed cell like the others.
+    for (QAbstractButton* corner : findChildren<QAbstractButton*>())
+        corner->installEventFilter(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+}
+
+void TbsDBGridView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    FGrid->PaintCells(painter, event->rect());
+}
+
+bool TbsDBGridView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Paint)
+        return QTableView::eventFilter(watched, event);
+    auto* corner = static_cast<QWidget*>(watched);
+    QPainter painter(corner);
+    FGrid->PaintIndicator(painter, corner->rect(), -1);
+    return true;
 }
 
 void TbsDBGridView::keyPressEvent(QKeyEvent* event)
@@ -220,12 +278,7 @@ void TbsDBGridView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TbsDBGridView::wheelEvent(QWheelEvent* event)
 {
-    if (!FGrid->MouseWheelSupport()) {
-        QTableView::wheelEvent(event);
-        return;
-    }
-    QKeyEvent key(QEvent::KeyPress, event->angleDelta().y() > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
-    FGrid->KeyDown(&key);
+    FGrid->WheelTurned(event->angleDelta().y());
     event->accept();
 }
 
@@ -264,11 +317,109 @@ void TbsGridDataLink::LayoutChanged()
     FGrid->LinkActiveChanged();
 }
 
+namespace {
+// The drop-down button of a pick-list editor: as wide as a scroll bar.
+constexpr int EditButtonWidth = 16;
+} // namespace
+
 TDBGridInplaceEdit::TDBGridInplaceEdit(TbsSkinCustomDBGrid* grid, QWidget* parent)
     : TbsCustomEdit(parent), FGrid(grid)
 {
     setFrame(false);
     hide();
+}
+
+TDBGridInplaceEdit::~TDBGridInplaceEdit()
+{
+    delete FPickList;
+}
+
+void TDBGridInplaceEdit::SetPickList(const QStringList& items, int dropDownRows)
+{
+    CloseUp(false);
+    FPickItems = items;
+    FDropDownRows = std::max(1, dropDownRows);
+    setTextMargins(0, 0, HasPickList() ? EditButtonWidth : 0, 0);
+    update();
+}
+
+QRect TDBGridInplaceEdit::ButtonRect() const
+{
+    return HasPickList() ? QRect(width() - EditButtonWidth, 0, EditButtonWidth, height()) : QRect();
+}
+
+bool TDBGridInplaceEdit::ListVisible() const
+{
+    return FPickList && FPickList->isVisible();
+}
+
+void TDBGridInplaceEdit::DropDown()
+{
+    if (!HasPickList() || ListVisible())
+        return;
+    if (!FPickList) {
+        FPickList = new TbsPopupListBox(window());
+        FPickList->SetSkinDataName(QStringLiteral("listbox"));
+        FPickList->OnListBoxClick = [this] { CloseUp(true); };
+    }
+    FPickList->SetSkinData(FGrid->SkinData());
+    FPickList->setFont(font());
+    FPickList->SetItems(FPickItems);
+    // The current value is chosen; an empty one or one the list lacks chooses none.
+    FPickList->SetItemIndex(text().isEmpty() ? -1 : int(FPickItems.indexOf(text())));
+    const int rows = std::min(int(FPickItems.size()), FDropDownRows);
+    int widest = width();
+    for (const QString& item : FPickItems)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(item) + 8);
+    FPickList->resize(widest, FPickList->CalcHeight(rows));
+    QPoint origin = mapToGlobal(QPoint(0, height()));
+    if (const QScreen* where = screen();
+        where && origin.y() + FPickList->height() > where->availableGeometry().bottom())
+        origin = mapToGlobal(QPoint(0, -FPickList->height()));
+    FPickList->Show(origin);
+    update();
+}
+
+void TDBGridInplaceEdit::CloseUp(bool accept)
+{
+    if (!ListVisible())
+        return;
+    const int chosen = FPickList->ItemIndex();
+    FPickList->Hide();
+    update();
+    if (!accept || chosen < 0 || chosen >= FPickItems.size() || FPickItems[chosen] == text())
+        return;
+    if (!AllowChange())
+        return;
+    setText(FPickItems[chosen]);
+    selectAll();
+    Change();
+}
+
+void TDBGridInplaceEdit::paintEvent(QPaintEvent* event)
+{
+    TbsCustomEdit::paintEvent(event);
+    if (!HasPickList())
+        return;
+    QPainter painter(this);
+    const QRect button = ButtonRect();
+    painter.fillRect(button, ListVisible() ? SysBtnShadow() : SysBtnFace());
+    painter.setPen(SysBtnShadow());
+    painter.drawLine(button.topLeft(), button.bottomLeft());
+    painter.setPen(SysBtnText());
+    const QPoint centre = button.center();
+    for (int i = 0; i < 4; ++i)
+        painter.drawLine(centre.x() - 3 + i, centre.y() - 1 + i, centre.x() + 3 - i, centre.y() - 1 + i);
+}
+
+void TDBGridInplaceEdit::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && ButtonRect().contains(event->position().toPoint())) {
+        ListVisible() ? CloseUp(false) : DropDown();
+        return;
+    }
+    CloseUp(false);
+    TbsCustomEdit::mousePressEvent(event);
 }
 
 bool TDBGridInplaceEdit::CanChangeText()
@@ -284,6 +435,35 @@ void TDBGridInplaceEdit::Change()
 
 void TDBGridInplaceEdit::keyPressEvent(QKeyEvent* event)
 {
+    // While the list is open the keys choose in it.
+    if (ListVisible()) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            const int step = event->key() == Qt::Key_Up ? -1 : 1;
+            if (event->modifiers() & Qt::AltModifier) {
+                CloseUp(true);
+                return;
+            }
+            const int index = std::clamp(FPickList->ItemIndex() + step, 0, int(FPickItems.size()) - 1);
+            FPickList->SetItemIndex(index);
+            return;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            CloseUp(true);
+            return;
+        case Qt::Key_Escape:
+            CloseUp(false);
+            return;
+        default:
+            break;
+        }
+    } else if (HasPickList() && ((event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier)) ||
+                                 event->key() == Qt::Key_F4)) {
+        DropDown();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down:

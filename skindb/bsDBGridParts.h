@@ -7,9 +7,11 @@
 #include "bsSkinEdit.h"
 
 #include <QAbstractTableModel>
+#include <QHeaderView>
 #include <QPixmap>
 #include <QTableView>
 
+class TbsPopupListBox;
 class TbsSkinCustomDBGrid;
 class TQuery;
 
@@ -31,11 +33,12 @@ public:
     TbsColumn Column(int column) const;
     TField* Field(int column) const;
     QString Title(int column) const;
+    // The display text of the cell.
+    QString Text(int row, int column) const;
     // Brings the row and column counts in line with the data set and repaints every row.
     // Answers whether the columns changed (the view then needs its layout again).
     bool Refresh();
     void RefreshRow(int row);
-    void RefreshIndicators();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -50,16 +53,32 @@ private:
     QList<TbsColumn> FColumnList;
     int FRows = 0;
     int FColumns = 0;
-    int FIndicatorRow = -1; // the row whose indicator was drawn last
 };
 
-// The table view inside the grid; mouse and keys go to the grid, which moves the data set.
+// The title row (horizontal) or the indicator column (vertical), painted by the grid. Sizing the
+// columns stays the header's.
+class TbsDBGridHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    TbsDBGridHeader(Qt::Orientation orientation, TbsSkinCustomDBGrid* grid);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TbsSkinCustomDBGrid* FGrid;
+};
+
+// The table view inside the grid keeps the geometry of the cells and scrolls them; the grid paints
+// them, and mouse and keys go to the grid, which moves the data set.
 class TbsDBGridView : public QTableView {
     Q_OBJECT
 public:
     TbsDBGridView(TbsSkinCustomDBGrid* grid);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -91,14 +110,33 @@ class TDBGridInplaceEdit : public TbsCustomEdit {
     Q_OBJECT
 public:
     TDBGridInplaceEdit(TbsSkinCustomDBGrid* grid, QWidget* parent);
+    ~TDBGridInplaceEdit() override;
+
+    // The column's pick list: with values the editor shows a drop-down button that opens them.
+    void SetPickList(const QStringList& items, int dropDownRows);
+    bool HasPickList() const { return !FPickItems.isEmpty(); }
+    QRect ButtonRect() const;
+    TbsPopupListBox* PickList() const { return FPickList; }
+    bool ListVisible() const;
+    // Opens the list below the editor (above when it would leave the screen), the current value
+    // chosen; a value the list lacks chooses none.
+    void DropDown();
+    // Closes the list; accepted, the chosen value becomes the text. With nothing chosen the
+    // text stays as it is: a stored value the list lacks is never blanked.
+    void CloseUp(bool accept);
 
 protected:
     bool CanChangeText() override;
     void Change() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     // Tab and Shift+Tab move between the grid's columns.
     bool focusNextPrevChild(bool next) override;
 
 private:
     TbsSkinCustomDBGrid* FGrid;
+    QStringList FPickItems;
+    int FDropDownRows = 7;
+    TbsPopupListBox* FPickList = nullptr;
 };

@@ -9,10 +9,12 @@
 #include "bsDBGridParts.h"
 #include "bsDefaultLook.h"
 #include "bsMessages.h"
+#include "bsSkinScrollBar.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 namespace {
@@ -25,17 +27,25 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
       FEditor(new TDBGridInplaceEdit(this, FView->viewport())),
       FOptions({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
                 dgConfirmDelete, dgCancelOnExit}),
-      FTitleFont(font())
+      FColor(SysWindow()), FFixedColor(SysBtnFace()), FGridLineColor(SysBtnFace()), FTitleFont(font())
 {
     FLink.SetSkinDataName(QStringLiteral("grid"));
     setFocusPolicy(Qt::StrongFocus);
+    // The view's own scroll bars stay off; a skinned bar can be attached.
     setFocusProxy(FView);
     FView->setModel(FModel);
-    // No scroll bars are attached: long lists and wide rows are moved through with the keyboard.
     FView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FView->verticalHeader()->setFixedWidth(14);
+    // The grid paints every pixel of the cells and headers: opaque, they scroll by moving pixels
+    // and repaint only what the move uncovers.
+    for (QWidget* painted :
+         {FView->viewport(), FView->horizontalHeader()->viewport(), FView->verticalHeader()->viewport()}) {
+        painted->setAutoFillBackground(false);
+        painted->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    FView->installEventFilter(this);
     FView->verticalHeader()->setSectionsClickable(false);
     FView->horizontalHeader()->setHighlightSections(false);
     FView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -52,8 +62,11 @@ TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
 
 TbsSkinCustomDBGrid::~TbsSkinCustomDBGrid()
 {
-    // The link must not call back into a grid whose parts are gone.
+    // The link must not call back into a grid whose parts are gone, nor the bar and the view,
+    // which are destroyed after the grid's own members.
     FDataLink->SetDataSource(nullptr);
+    SetVScrollBar(nullptr);
+    FView->removeEventFilter(this);
 }
 
 TDataSource* TbsSkinCustomDBGrid::DataSource() const
@@ -85,6 +98,36 @@ void TbsSkinCustomDBGrid::SetOptions(TbsDBGridOptions options)
     FView->setTabKeyNavigation(options.Contains(dgTabs));
 }
 
+int TbsSkinCustomDBGrid::DefaultRowHeight() const
+{
+    if (!FUseSkinCellHeight)
+        return std::max(1, FDefaultRowHeight);
+    return Skinned() ? FSkin.CellHeight() : QFontMetrics(font()).height() + 3;
+}
+
+int TbsSkinCustomDBGrid::TitleHeight() const
+{
+    if (Skinned() && FUseSkinFont)
+        return FSkin.FixedCellHeight();
+    return QFontMetrics(FTitleFont).height() + 4;
+}
+
+void TbsSkinCustomDBGrid::GetSkinData()
+{
+    TbsSkinCustomControl::GetSkinData();
+    FSkin.Read(FLink);
+    QPalette palette = FEditor->palette();
+    palette.setColor(QPalette::Base, Skinned() ? FSkin.BGColor : SysWindow());
+    palette.setColor(QPalette::Text, Skinned() ? FSkin.FontColor : SysWindowText());
+    FEditor->setPalette(palette);
+    FEditor->setFont(Skinned() && FUseSkinFont ? FSkin.Font : font());
+    ApplyLayout();
+    FView->viewport()->update();
+    FView->horizontalHeader()->viewport()->update();
+    FView->verticalHeader()->viewport()->update();
+    update();
+}
+
 void TbsSkinCustomDBGrid::SetDefaultRowHeight(int value)
 {
     FDefaultRowHeight = value;
@@ -106,7 +149,8 @@ void TbsSkinCustomDBGrid::SetTitleFont(const QFont& font)
 
 void TbsSkinCustomDBGrid::SetGridLineColor(const QColor& color)
 {
-    FView->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }").arg(color.name()));
+    FGridLineColor = color;
+    FView->viewport()->update();
 }
 
 void TbsSkinCustomDBGrid::SetColumnWidth(const QString& fieldName, int width)
@@ -125,19 +169,15 @@ void TbsSkinCustomDBGrid::SetColumns(const QList<TbsColumn>& columns)
 
 void TbsSkinCustomDBGrid::SetCellColor(const QColor& color)
 {
-    QPalette palette = FView->palette();
-    palette.setColor(QPalette::Base, color);
-    FView->setPalette(palette);
+    FColor = color;
+    FView->viewport()->update();
 }
 
 void TbsSkinCustomDBGrid::SetFixedColor(const QColor& color)
 {
-    for (QHeaderView* header : {FView->horizontalHeader(), FView->verticalHeader()}) {
-        QPalette palette = header->palette();
-        palette.setColor(QPalette::Button, color);
-        palette.setColor(QPalette::Window, color);
-        header->setPalette(palette);
-    }
+    FFixedColor = color;
+    FView->horizontalHeader()->viewport()->update();
+    FView->verticalHeader()->viewport()->update();
 }
 
 int TbsSkinCustomDBGrid::SelectedIndex() const
@@ -161,6 +201,16 @@ int TbsSkinCustomDBGrid::VisibleRowCount() const
                     FView->viewport()->height() / std::max(1, FView->verticalHeader()->defaultSectionSize()));
 }
 
+TbsColumn TbsSkinCustomDBGrid::SelectedColumn() const
+{
+    return FModel->Column(SelectedIndex());
+}
+
+QString TbsSkinCustomDBGrid::CellText(int row, int column) const
+{
+    return FModel->Text(row, column);
+}
+
 int TbsSkinCustomDBGrid::CurrentRow() const
 {
     TQuery* dataSet = DataSet();
@@ -172,10 +222,10 @@ int TbsSkinCustomDBGrid::CurrentRow() const
 void TbsSkinCustomDBGrid::ApplyLayout()
 {
     const int lines = FOptions.Contains(dgRowLines) ? 1 : 0;
-    const int rowHeight = FUseSkinCellHeight ? QFontMetrics(font()).height() + 3 + lines : FDefaultRowHeight;
     FView->verticalHeader()->setMinimumSectionSize(1);
-    FView->verticalHeader()->setDefaultSectionSize(rowHeight);
-    FView->horizontalHeader()->setFixedHeight(QFontMetrics(FTitleFont).height() + 4);
+    FView->verticalHeader()->setDefaultSectionSize(DefaultRowHeight() + lines);
+    FView->horizontalHeader()->setFixedHeight(TitleHeight() + lines);
+    SyncScrollBar();
     TQuery* dataSet = DataSet();
     if (!dataSet || !dataSet->Active())
         return;
@@ -197,12 +247,102 @@ void TbsSkinCustomDBGrid::ApplyLayout()
 void TbsSkinCustomDBGrid::resizeEvent(QResizeEvent* event)
 {
     TbsSkinCustomControl::resizeEvent(event);
-    FView->setGeometry(rect());
+    LayoutParts();
+    SyncScrollBar();
 }
 
-void TbsSkinCustomDBGrid::DrawDefaultImage(QImage& B)
+void TbsSkinCustomDBGrid::LayoutParts()
 {
-    B.fill(SysWindow());
+    // A one-pixel border, the bar along the right edge inside it while it shows, the cells in the rest.
+    const QRect inside = rect().adjusted(1, 1, -1, -1);
+    const bool bar = FVScrollBar && FVScrollBar->parentWidget() == this && FVScrollBar->isVisibleTo(this);
+    const int barWidth = bar ? std::min(FVScrollBar->width(), inside.width()) : 0;
+    if (bar)
+        FVScrollBar->setGeometry(inside.right() - barWidth + 1, inside.top(), barWidth, inside.height());
+    FView->setGeometry(inside.adjusted(0, 0, -barWidth, 0));
+}
+
+bool TbsSkinCustomDBGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    // The view's height decides how many rows a page of the bar holds.
+    if (watched == FView && event->type() == QEvent::Resize)
+        SyncScrollBar();
+    if (watched == FVScrollBar &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        LayoutParts();
+    return TbsSkinCustomControl::eventFilter(watched, event);
+}
+
+// ---- the attached scroll bar ----
+
+void TbsSkinCustomDBGrid::SetVScrollBar(TbsSkinScrollBar* bar)
+{
+    if (FVScrollBar == bar)
+        return;
+    if (FVScrollBar) {
+        FVScrollBar->removeEventFilter(this);
+        FVScrollBar->OnChange = nullptr;
+        disconnect(FVScrollBar, nullptr, this, nullptr);
+    }
+    FVScrollBar = bar;
+    if (bar) {
+        bar->SetKind(sbVertical);
+        bar->setEnabled(true);
+        bar->hide();
+        bar->installEventFilter(this);
+        bar->OnChange = [this] { ScrollBarMoved(); };
+        // A bar destroyed before the grid leaves no dangling reference.
+        connect(bar, &QObject::destroyed, this, [this] {
+            FVScrollBar = nullptr;
+            LayoutParts();
+        });
+    }
+    LayoutParts();
+    SyncScrollBar();
+}
+
+void TbsSkinCustomDBGrid::SyncScrollBar()
+{
+    if (!FVScrollBar)
+        return;
+    TQuery* dataSet = DataSet();
+    const int records = dataSet && dataSet->Active() ? dataSet->RecordCount() : 0;
+    const int visible = VisibleRowCount();
+    FSyncingBar = true;
+    if (FVScrollBar->Max() != std::max(0, records - 1) || FVScrollBar->LargeChange() != visible) {
+        FVScrollBar->SetRange(0, std::max(0, records - 1), 0, FVScrollBar->Position());
+        FVScrollBar->SetSmallChange(1);
+        FVScrollBar->SetLargeChange(visible);
+    }
+    FVScrollBar->SimplySetPosition(std::max(0, CurrentRow()));
+    FSyncingBar = false;
+    // Shown only while the records do not fit; hiding it gives its width back to the cells.
+    const bool needed = records > visible;
+    if (needed != FVScrollBar->isVisibleTo(FVScrollBar->parentWidget()))
+        FVScrollBar->setVisible(needed);
+}
+
+void TbsSkinCustomDBGrid::ScrollBarMoved()
+{
+    TQuery* dataSet = DataSet();
+    if (FSyncingBar || !dataSet || !dataSet->Active() || dataSet->RecordCount() == 0)
+        return;
+    CallHandler([&] {
+        HideEditor();
+        dataSet->SetRecNo(FVScrollBar->Position() + 1);
+    });
+}
+
+TbsSkinScrollBar* AttachSkinScrollBars(TbsSkinCustomDBGrid* grid, TbsSkinData* skinData)
+{
+    auto* bar = new TbsSkinScrollBar(grid);
+    bar->setObjectName(grid->objectName() + QStringLiteral("VScrollBar"));
+    bar->SetKind(sbVertical);
+    bar->SetSkinDataName(QStringLiteral("vscrollbar"));
+    bar->SetSkinData(skinData);
+    bar->resize(19, std::max(1, grid->height()));
+    grid->SetVScrollBar(bar);
+    return bar;
 }
 
 // ---- following the data set ----
@@ -218,7 +358,19 @@ void TbsSkinCustomDBGrid::SyncCurrentRow()
     FView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     FView->scrollTo(index);
     FSyncing = false;
-    FModel->RefreshIndicators();
+    RepaintIndicators();
+    SyncScrollBar();
+}
+
+void TbsSkinCustomDBGrid::RepaintIndicators()
+{
+    QHeaderView* header = FView->verticalHeader();
+    const int current = CurrentRow();
+    for (int row : {FIndicatorRow, current})
+        if (row >= 0 && row < FModel->rowCount())
+            header->viewport()->update(0, header->sectionViewportPosition(row), header->width(),
+                                       header->sectionSize(row));
+    FIndicatorRow = current;
 }
 
 void TbsSkinCustomDBGrid::LinkActiveChanged()
@@ -241,19 +393,31 @@ void TbsSkinCustomDBGrid::LinkDataSetChanged()
 void TbsSkinCustomDBGrid::LinkScrolled()
 {
     HideEditor();
-    FModel->Refresh();
+    // A move through the records changes no row: only the rows losing and gaining the current
+    // record repaint (through the current cell and the indicator), never the whole grid.
+    TQuery* dataSet = DataSet();
+    const int records = dataSet && dataSet->Active() ? dataSet->RecordCount() : 0;
+    if (records != FModel->rowCount() && FModel->Refresh())
+        ApplyLayout();
     SyncCurrentRow();
+}
+
+void TbsSkinCustomDBGrid::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(Skinned() ? FSkin.LinesColor : SysBtnShadow());
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TbsSkinCustomDBGrid::LinkRecordChanged(TField*)
 {
     FModel->RefreshRow(CurrentRow());
-    FModel->RefreshIndicators();
+    RepaintIndicators();
 }
 
 void TbsSkinCustomDBGrid::LinkEditingChanged()
 {
-    FModel->RefreshIndicators();
+    RepaintIndicators();
 }
 
 void TbsSkinCustomDBGrid::LinkUpdateData()
@@ -306,6 +470,7 @@ void TbsSkinCustomDBGrid::ShowEditorWith(const QString& text, bool selectAll)
     FEditor->setFont(font());
     FEditor->setAlignment(SelectedField()->Alignment() | Qt::AlignVCenter);
     FEditor->setText(text);
+    FEditor->SetPickList(SelectedColumn().PickList, SelectedColumn().DropDownRows);
     FEditorModified = false;
     FEditor->show();
     FEditor->setFocus(Qt::OtherFocusReason);
@@ -320,6 +485,7 @@ void TbsSkinCustomDBGrid::HideEditor()
     if (!FEditor->isVisible())
         return;
     const bool hadFocus = FEditor->hasFocus();
+    FEditor->CloseUp(false);
     FEditor->hide();
     FEditorModified = false;
     if (hadFocus)
@@ -520,6 +686,21 @@ void TbsSkinCustomDBGrid::CellPressed(const QModelIndex& index)
     });
     if (moved)
         FireEvent(OnCellClick, index.column());
+}
+
+void TbsSkinCustomDBGrid::WheelTurned(int delta)
+{
+    // One record per notch (120); the rest of a smooth turn waits for more.
+    FWheelRest += delta;
+    const int notches = FWheelRest / 120;
+    FWheelRest -= notches * 120;
+    TQuery* dataSet = DataSet();
+    if (notches == 0 || !dataSet || !dataSet->Active())
+        return;
+    CallHandler([&] {
+        HideEditor();
+        dataSet->MoveBy(-notches);
+    });
 }
 
 void TbsSkinCustomDBGrid::CellDoubleClicked()

@@ -4,6 +4,7 @@
 
 #include "TSet.h"
 #include "bsSkinControl.h"
+#include "bsSkinGrids.h"
 
 #include <QFont>
 #include <QHash>
@@ -14,10 +15,12 @@
 class QFocusEvent;
 class QKeyEvent;
 class QModelIndex;
+class QPainter;
 class TDataSource;
 class TField;
 class TQuery;
 class TbsSkinMessage;
+class TbsSkinScrollBar;
 class TbsDBGridModel;
 class TbsDBGridView;
 class TbsGridDataLink;
@@ -54,10 +57,15 @@ struct TbsColumn {
     QString Title;
     int Width = -1;
     Qt::Alignment TitleAlignment = Qt::AlignLeft;
+    // The values the editor's drop-down list offers; with any, the editor shows its button.
+    QStringList PickList;
+    // The most rows the drop-down list shows at once.
+    int DropDownRows = 7;
 };
 
-// One grid row per record and one column per field, titled with the field's name. The grid's
-// current row is the data set's current record. Typing, F2 or a double click edit the current
+// One grid row per record and one column per field, titled with the field's name, painted from
+// the skin's "grid" object (or in system colours without one). The grid's current row is the
+// data set's current record. Typing, F2 or a double click edit the current
 // cell in place; the value is written into the field when the row is left (and so posted by the
 // data set) or the grid loses the focus.
 class TbsSkinCustomDBGrid : public TbsSkinCustomControl {
@@ -78,22 +86,37 @@ public:
     // The dialog that asks before Ctrl+Delete deletes; the platform's confirmation without one.
     TbsSkinMessage* SkinMessage() const { return FSkinMessage; }
     void SetSkinMessage(TbsSkinMessage* message) { FSkinMessage = message; }
+    // The wheel moves the current record either way; this only records the window's setting.
     bool MouseWheelSupport() const { return FMouseWheelSupport; }
     void SetMouseWheelSupport(bool value) { FMouseWheelSupport = value; }
-    int DefaultRowHeight() const { return FDefaultRowHeight; }
+    // The height of a data cell (the grid line comes on top): the skin's cell height, or the
+    // font's, while UseSkinCellHeight is on, the stored height otherwise. Never below 1.
+    int DefaultRowHeight() const;
     void SetDefaultRowHeight(int value);
-    // Row heights from the font (or the skin's cell) instead of DefaultRowHeight.
     bool UseSkinCellHeight() const { return FUseSkinCellHeight; }
     void SetUseSkinCellHeight(bool value);
+    // The height of the title row's cells.
+    int TitleHeight() const;
     QFont TitleFont() const { return FTitleFont; }
     void SetTitleFont(const QFont& font);
+    // The line colour of an unskinned grid (a skinned one takes the skin's).
+    QColor GridLineColor() const { return FGridLineColor; }
     void SetGridLineColor(const QColor& color);
+    // Painting from the "grid" object of the skin (false: the default look).
+    bool Skinned() const { return FSkin.Skinned(); }
+    const TbsGridSkin& Skin() const { return FSkin; }
+    // The vertical bar (not owned) shows where the current record lies in the data set and
+    // moves there when dragged; it is laid out along the grid's right edge when it is a child.
+    TbsSkinScrollBar* VScrollBar() const { return FVScrollBar; }
+    void SetVScrollBar(TbsSkinScrollBar* bar);
     // An explicit width for the column of a field; other columns take their field's default width.
     void SetColumnWidth(const QString& fieldName, int width);
     // The columns shown, in order; without any, one column per field titled with its name. A column
     // whose field the data set lacks stays empty.
     void SetColumns(const QList<TbsColumn>& columns);
-    // The background of the data cells, and of the title row and the indicator column.
+    // The grid's colour (the data cells of an unskinned grid; silver makes the lines grey), and
+    // the colour of the title row and the indicator column.
+    QColor Color() const { return FColor; }
     void SetCellColor(const QColor& color);
     void SetFixedColor(const QColor& color);
 
@@ -103,11 +126,17 @@ public:
     TField* SelectedField() const;
     // The number of data rows that fit into the grid.
     int VisibleRowCount() const;
+    // What the cell of data row row and column shows.
+    QString CellText(int row, int column) const;
+
+    void GetSkinData() override;
 
     bool EditorMode() const;
     void ShowEditor();
     void HideEditor();
     TDBGridInplaceEdit* InplaceEditor() const { return FEditor; }
+    // The settings of the current column.
+    TbsColumn SelectedColumn() const;
 
     std::function<void(int column)> OnCellClick;
     std::function<void(int column)> OnTitleClick;
@@ -116,14 +145,15 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void DrawDefaultImage(QImage& B) override;
-    // Its skin look is not drawn yet: the default look stands in for it.
-    void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
+    // The cells are the view's; the grid itself paints only its one-pixel border.
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class TbsGridDataLink;
     friend class TbsDBGridView;
     friend class TDBGridInplaceEdit;
+    friend class TbsDBGridHeader;
 
     // Data link notifications.
     void LinkActiveChanged();
@@ -151,8 +181,29 @@ private:
     void DeleteRecord();
     void ShowEditorWith(const QString& text, bool selectAll);
     void SyncCurrentRow();
+    // Repaints the indicators of the row that showed the current record and of the one showing
+    // it now. Not through the model: a header told of changed header data measures its sections.
+    void RepaintIndicators();
     void ApplyLayout();
     int CurrentRow() const;
+    void WheelTurned(int delta);
+
+    // Painting, in the view's viewport and headers (bsDBGridPainting.cpp).
+    void PaintCells(QPainter& painter, const QRect& exposed) const;
+    void PaintDataCell(QPainter& painter, const QRect& section, int row, int column) const;
+    void PaintTitle(QPainter& painter, const QRect& section, int column) const;
+    void PaintIndicator(QPainter& painter, const QRect& section, int row) const;
+    void PaintFixedCell(QPainter& painter, const QRect& cell) const;
+    void PaintLines(QPainter& painter, const QRect& section, bool fixed) const;
+    void PaintBackground(QPainter& painter, const QRect& area) const;
+    QRect CellOf(const QRect& section) const;
+    QColor LineColor() const;
+    bool GridFocused() const;
+
+    // The attached bar.
+    void SyncScrollBar();
+    void ScrollBarMoved();
+    void LayoutParts();
 
     std::unique_ptr<TbsGridDataLink> FDataLink;
     TbsDBGridModel* FModel;
@@ -162,6 +213,14 @@ private:
     bool FReadOnly = false;
     TbsSkinMessage* FSkinMessage = nullptr;
     bool FMouseWheelSupport = false;
+    TbsGridSkin FSkin;
+    TbsSkinScrollBar* FVScrollBar = nullptr;
+    bool FSyncingBar = false;
+    int FIndicatorRow = -1; // the row whose indicator was painted last
+    int FWheelRest = 0;     // a turn of less than one notch, kept for the next
+    QColor FColor;
+    QColor FFixedColor;
+    QColor FGridLineColor;
     int FDefaultRowHeight = 17;
     bool FUseSkinCellHeight = true;
     QFont FTitleFont;
@@ -175,3 +234,7 @@ class TbsSkinDBGrid : public TbsSkinCustomDBGrid {
 public:
     using TbsSkinCustomDBGrid::TbsSkinCustomDBGrid;
 };
+
+// Gives grid a skinned vertical scroll bar of skinData inside its rectangle, along its right edge;
+// the bar shows itself while the records do not fit. Answers the bar (owned by the grid).
+TbsSkinScrollBar* AttachSkinScrollBars(TbsSkinCustomDBGrid* grid, TbsSkinData* skinData);
