@@ -167,25 +167,6 @@ QMargins TbsSkinForm::ClientInset() const
                     bound(qint64(FPicture.height()) - BottomOf(c)));
 }
 
-int TbsSkinForm::GetMinWidth() const
-{
-    if (!FSkinSupport)
-        return MinWidth > 0 ? MinWidth : 120;
-    if (MinWidth > FPicture.width())
-        return MinWidth;
-    if (FSD->FormMinWidth > 0)
-        return std::max(FSD->FormMinWidth, MinWidth);
-    return FPicture.width();
-}
-
-int TbsSkinForm::GetMaxWidth() const
-{
-    if (MaxWidth != 0)
-        return MaxWidth;
-    const QScreen* screen = FForm->screen();
-    return screen ? screen->availableGeometry().width() : std::numeric_limits<int>::max();
-}
-
 void TbsSkinForm::CalcRects()
 {
     FFormWidth = FForm->width();

@@ -162,13 +162,6 @@ public:
 
     // The frame margins for the current skin: the skin's client inset, the default frame, or none.
     QMargins ClientInset() const;
-    // Width limits of the window (0: none set). GetMinWidth: without a skin MinWidth, or 120; with
-    // one MinWidth when wider than the frame picture, else the skin's minimum width (or MinWidth
-    // when larger), else the picture's width. GetMaxWidth: MaxWidth, or the work area's width.
-    int MinWidth = 0;
-    int MaxWidth = 0;
-    int GetMinWidth() const;
-    int GetMaxWidth() const;
     // Scaled geometry for the window's size, and the placement of the frame objects in it.
     void CalcRects();
     void CalcObjectRects();

@@ -241,12 +241,16 @@ protected:
         cancel->move(100, 40);
         cancel->SetCancel(true);
         cancel->OnClick = [this] { ++cancels; };
+        // Skinned menus open only on a window with a skinned frame, as every window of the
+        // program but the add-department dialog has.
+        skinForm = new TbsSkinForm(&dialog);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         edit->setFocus();
     }
     TForm dialog;
+    TbsSkinForm* skinForm;
     TbsSkinEdit* edit;
     TbsSkinButton* ok;
     TbsSkinButton* cancel;
@@ -313,7 +317,6 @@ TEST_F(EditOnDialogTest, TheContextMenuTakesItsCaptionsFromTheSkinsResourceStrin
                            QStringLiteral("EDIT_SELECTALL=全选"));
     strings.SetResStrings(lines);
     skin.SetResourceStrData(&strings);
-    auto* skinForm = new TbsSkinForm(&dialog);
     skinForm->SetSkinData(&skin);
     QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, edit->rect().center());
     QApplication::sendEvent(edit, &byKeyboard);
@@ -323,7 +326,7 @@ TEST_F(EditOnDialogTest, TheContextMenuTakesItsCaptionsFromTheSkinsResourceStrin
     EXPECT_EQ(items.at(7), QStringLiteral("全选:1"));
     EXPECT_EQ(items.at(2), QStringLiteral("Cut:0"));
     edit->SysPopupMenu()->Menu()->Hide();
-    delete skinForm;
+    skinForm->SetSkinData(nullptr);
 }
 
 TEST(EditLook, WithTheSkinsEditObjectTheEditIs19PixelsHighWithTwoPixelBorders)
