@@ -4,7 +4,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/setup.sh"
-"$here/scripts/build.sh" "$here/build-test" -DCMAKE_BUILD_TYPE=Debug -DPR_SANITIZE=ON \
+"$here/scripts/build.sh" "$here/build-test" -DCMAKE_BUILD_TYPE=Debug -DPR_SANITIZE=ON -DPR_UNITY=ON \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
 cd "$here/build-test"
 ctest --output-on-failure -j"$(nproc)"
@@ -15,7 +15,7 @@ fuzz="$here/build-fuzz"
 fuzz_generator=()
 if command -v ninja >/dev/null && [ ! -f "$fuzz/CMakeCache.txt" ]; then fuzz_generator=(-G Ninja); fi
 CC=clang CXX=clang++ cmake -S "$here" -B "$fuzz" "${fuzz_generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPR_SANITIZE=ON -DPR_BUILD_FUZZ=ON -DPR_BUILD_TESTS=OFF -DPR_BUILD_BENCH=OFF >/dev/null
+  -DPR_SANITIZE=ON -DPR_UNITY=ON -DPR_BUILD_FUZZ=ON -DPR_BUILD_TESTS=OFF -DPR_BUILD_BENCH=OFF >/dev/null
 cmake --build "$fuzz" --target fuzz_package fuzz_skn fuzz_description fuzz_render -j"$(nproc)"
 # Painting an input takes a good part of a second, so the render run starts from its seeds each time
 # instead of first replaying everything the earlier runs found.

@@ -3,6 +3,7 @@
 #include "bsFormLayerBorder.h"
 
 #include "bsBitmap.h"
+#include "bsPixelCopy.h"
 #include "bsSkinData.h"
 
 #include <QGuiApplication>
@@ -13,6 +14,8 @@
 #include <xcb/xcb.h>
 #endif
 
+using bsPixels::RectLTRB;
+
 namespace {
 
 std::optional<bool>& CompositingOverride()
@@ -21,10 +24,6 @@ std::optional<bool>& CompositingOverride()
     return value;
 }
 
-QRect RectLTRB(int l, int t, int r, int b)
-{
-    return QRect(l, t, r - l, b - t);
-}
 
 // Copies (stretched when the sizes differ) the part S of the source into D of the picture; only
 // the part of S inside the source is read, and nothing is drawn for an empty S or D.

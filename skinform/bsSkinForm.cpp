@@ -8,6 +8,7 @@
 #include "bsColors.h"
 #include "bsDefaultLook.h"
 #include "bsEffectBmp.h"
+#include "bsPixelCopy.h"
 #include "bsSkinData.h"
 #include "bsSkinLink.h"
 #include "bsTextHelpers.h"
@@ -23,6 +24,8 @@
 #include <QWindow>
 #include <algorithm>
 #include <limits>
+
+using bsPixels::RectLTRB;
 
 namespace {
 
@@ -56,10 +59,6 @@ int BottomOf(const QRect& R)
     return R.y() + R.height();
 }
 
-QRect RectLTRB(int l, int t, int r, int b)
-{
-    return QRect(l, t, r - l, b - t);
-}
 
 const QImage& NullImage()
 {
