@@ -2,10 +2,12 @@
 #include "SkinChoice.h"
 
 #include "EmbeddedSkin.h"
+#include "OurSkinLook.h"
 #include "Unit1.h"
 #include "bsSkinData.h"
 #include "bsSkinFolder.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstdio>
@@ -120,6 +122,10 @@ QString LoadSkinChoice(TbsSkinData& ASkinData, TbsCompressedStoredSkin& AStoredS
                        const TSkinChoice& AChoice)
 {
     QString complaint;
+    // The platform's own colours, kept from before the dark skin replaced them; only our dark skin
+    // brings colours of its own for what the windows draw in the default look.
+    static const QPalette platformPalette = QApplication::palette();
+    QApplication::setPalette(platformPalette);
     switch (AChoice.Kind) {
     case TSkinChoice::skNone:
         return {};
@@ -133,5 +139,7 @@ QString LoadSkinChoice(TbsSkinData& ASkinData, TbsCompressedStoredSkin& AStoredS
         break;
     }
     LoadStoredSkin(ASkinData, AStoredSkin, AChoice.Dark ? EmbeddedDarkSkinData() : EmbeddedSkinData());
+    if (AChoice.Dark)
+        QApplication::setPalette(PlatformPalette(DarkPalette()));
     return complaint;
 }

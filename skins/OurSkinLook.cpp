@@ -124,3 +124,23 @@ bool PaletteByName(const QString& name, TOurSkinPalette& palette)
         return false;
     return true;
 }
+
+QPalette PlatformPalette(const TOurSkinPalette& p)
+{
+    QPalette palette(p.FaceTop, p.WindowBg);
+    palette.setColor(QPalette::WindowText, p.Text);
+    palette.setColor(QPalette::Base, p.FieldBg);
+    palette.setColor(QPalette::AlternateBase, p.HeaderBg);
+    palette.setColor(QPalette::Text, p.Text);
+    palette.setColor(QPalette::ButtonText, p.Text);
+    palette.setColor(QPalette::Highlight, p.Accent);
+    palette.setColor(QPalette::HighlightedText, p.AccentText);
+    palette.setColor(QPalette::Mid, p.Divider);
+    palette.setColor(QPalette::Shadow, p.Border);
+    palette.setColor(QPalette::ToolTipBase, p.FieldBg);
+    palette.setColor(QPalette::ToolTipText, p.Text);
+    palette.setColor(QPalette::PlaceholderText, p.TextDisabled);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, p.TextDisabled);
+    return palette;
+}

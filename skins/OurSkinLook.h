@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 // Every colour the skin's pictures and records use. One accent, neutral greys, and text colours
@@ -57,6 +58,9 @@ struct TOurSkinPalette {
 
 TOurSkinPalette LightPalette();
 TOurSkinPalette DarkPalette();
+// The platform colours that go with a palette, for what the program draws in the default look
+// (controls the windows leave unlinked, trees, native parts): dark text on a dark skin is unreadable.
+QPalette PlatformPalette(const TOurSkinPalette& p);
 // The palette of a name ("light", "dark"); false when there is none of that name.
 bool PaletteByName(const QString& name, TOurSkinPalette& palette);
 

@@ -9,6 +9,7 @@
 #include "bsSkinCtrls.h"
 #include "bsSkinData.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -244,6 +245,9 @@ TEST_F(ProgramTest, TheProgramStartsInTheChosenPaletteOrWithoutSkin)
         const int found = Form1->bsSkinData1->GetControlIndex(Form1->btnOK->SkinDataName());
         EXPECT_EQ(found < 0, c.skinName.isNull());
         EXPECT_EQ(Form1->btnOK->SkinIndex(), found);
+        // What the windows draw in the default look takes light text on the dark skin only.
+        EXPECT_EQ(QApplication::palette().color(QPalette::WindowText).lightness() > 128,
+                  QLatin1String(c.name) == QLatin1String("dark"));
         Stop();
     }
 }
