@@ -1,6 +1,7 @@
 // The skinned window in use with the program's skin: where the frame moves and sizes, dragging
 // and sizing without a window manager, the window states, roll-up, the caption double-click,
 // snapping to the work area, the fade-in and the system menu.
+#include "EmbeddedSkinRepository.h"
 #include "../skinctrls/FakeClock.h"
 #include "EmbeddedSkin.h"
 #include "TForm.h"
@@ -14,15 +15,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<TbsSkinData> OurSkin()
-{
-    auto skin = std::make_unique<TbsSkinData>();
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(EmbeddedSkinData());
-    skin->LoadCompressedStoredSkin(&stored);
-    return skin;
-}
 
 // A shown window of 400 x 300 with the program's skin at (AX, AY).
 struct Window {

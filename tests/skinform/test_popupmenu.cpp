@@ -1,6 +1,7 @@
 // Skinned popup menus with the program's skin and in the default look: size, placement on the work
 // area, sub-menus, scrolling, keyboard and pointer, closing, and what they leave alone (the
 // focused editor, the skin's records).
+#include "EmbeddedSkinRepository.h"
 #include "../skinctrls/FakeClock.h"
 #include "EmbeddedSkin.h"
 #include "SkinMessage.h"
@@ -19,15 +20,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<TbsSkinData> OurSkin()
-{
-    auto skin = std::make_unique<TbsSkinData>();
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(EmbeddedSkinData());
-    skin->LoadCompressedStoredSkin(&stored);
-    return skin;
-}
 
 TbsDataSkinMenuItem* MenuItemObject(TbsSkinData& skin)
 {

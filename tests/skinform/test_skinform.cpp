@@ -1,5 +1,6 @@
 // The skinned window frame with the program's skin, with small test skins and without a skin:
 // insets, caption buttons, pictures, the default look, the layered border and hostile skins.
+#include "EmbeddedSkinRepository.h"
 #include "../skinctrls/FakeClock.h"
 #include "EmbeddedSkin.h"
 #include "TForm.h"
@@ -19,15 +20,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<TbsSkinData> OurSkin()
-{
-    auto skin = std::make_unique<TbsSkinData>();
-    TbsCompressedStoredSkin stored;
-    stored.SetCompressedData(EmbeddedSkinData());
-    skin->LoadCompressedStoredSkin(&stored);
-    return skin;
-}
 
 // A window with the frame linked to ASkin, of client size W x H.
 struct Framed {
