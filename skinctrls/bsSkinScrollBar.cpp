@@ -414,34 +414,19 @@ void TbsSkinScrollBar::DrawSkinThumb(QImage& B, const QImage& picture)
 
 int TbsSkinScrollBar::HitPart(const QPoint& p) const
 {
-    for (int part : {ThumbPart, UpPart, DownPart})
-        if (Buttons[part].R.contains(p))
-            return part;
-    return -1;
+    return HitButtonPart(Buttons, {ThumbPart, UpPart, DownPart}, p);
 }
 
 void TbsSkinScrollBar::TestActive(const QPoint& p)
 {
-    int hot = HitPart(p);
-    if (CaptureButton != -1 && hot != CaptureButton)
-        hot = -1;
-    if (hot == ActiveButton)
+    if (!TrackHotButton(Buttons, {ThumbPart, UpPart, DownPart}, p, CaptureButton, ActiveButton,
+                        OldActiveButton))
         return;
-    OldActiveButton = ActiveButton;
-    ActiveButton = hot;
-    if (OldActiveButton != -1) {
-        TbsCBButtonX& old = Buttons[OldActiveButton];
-        old.MouseIn = false;
-        // Sliding off a held arrow pauses its repeat.
-        if (OldActiveButton != ThumbPart && old.Down)
-            FTimer->Stop();
-    }
-    if (ActiveButton != -1) {
-        TbsCBButtonX& now = Buttons[ActiveButton];
-        now.MouseIn = true;
-        if (ActiveButton != ThumbPart && now.Down)
-            StartTimer(RepeatInterval);
-    }
+    // Sliding off a held arrow pauses its repeat; sliding back on resumes it.
+    if (OldActiveButton != -1 && OldActiveButton != ThumbPart && Buttons[OldActiveButton].Down)
+        FTimer->Stop();
+    if (ActiveButton != -1 && ActiveButton != ThumbPart && Buttons[ActiveButton].Down)
+        StartTimer(RepeatInterval);
     update();
 }
 

@@ -150,31 +150,17 @@ void TbsSkinUpDown::DrawSkinImage(QImage& B)
 
 int TbsSkinUpDown::HitButton(const QPoint& p) const
 {
-    for (int i : {UpButton, DownButton})
-        if (Buttons[i].R.contains(p))
-            return i;
-    return -1;
+    return HitButtonPart(Buttons, {UpButton, DownButton}, p);
 }
 
 void TbsSkinUpDown::TestActive(const QPoint& p)
 {
-    int hot = HitButton(p);
-    if (CaptureButton != -1 && hot != CaptureButton)
-        hot = -1;
-    if (hot == ActiveButton)
+    if (!TrackHotButton(Buttons, {UpButton, DownButton}, p, CaptureButton, ActiveButton, OldActiveButton))
         return;
-    OldActiveButton = ActiveButton;
-    ActiveButton = hot;
-    if (OldActiveButton != -1) {
-        Buttons[OldActiveButton].MouseIn = false;
-        if (Buttons[OldActiveButton].Down)
-            FTimer->Stop();
-    }
-    if (ActiveButton != -1) {
-        Buttons[ActiveButton].MouseIn = true;
-        if (Buttons[ActiveButton].Down && FIncrement != 0)
-            FTimer->Start(50);
-    }
+    if (OldActiveButton != -1 && Buttons[OldActiveButton].Down)
+        FTimer->Stop();
+    if (ActiveButton != -1 && Buttons[ActiveButton].Down && FIncrement != 0)
+        FTimer->Start(50);
     update();
 }
 
