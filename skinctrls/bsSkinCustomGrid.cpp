@@ -337,6 +337,8 @@ QRect TbsSkinCustomGrid::CellRect(int col, int row) const
 TGridCoord TbsSkinCustomGrid::MouseCoord(int x, int y) const
 {
     TGridCoord coord{-1, -1};
+    if (!Client().contains(x, y))
+        return coord;
     for (const TSpan& c : VisibleSpans(true))
         if (x >= c.Start && x < c.Start + c.Size + FGridLineWidth)
             coord.X = c.Index;
