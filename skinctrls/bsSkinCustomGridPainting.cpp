@@ -7,6 +7,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cstring>
 
 namespace {
 QColor Darkened(const QColor& color, int percent)
@@ -45,6 +46,50 @@ void TbsSkinCustomGrid::paintEvent(QPaintEvent* event)
     painter.drawImage(r.topLeft(), FCells,
                       QRectF(QPointF(r.topLeft()) * FCells.devicePixelRatio(),
                              QSizeF(r.size()) * FCells.devicePixelRatio()));
+}
+
+void TbsSkinCustomGrid::ScrollRowsInCache(int delta)
+{
+    const std::vector<TSpan> rows = VisibleSpans(false);
+    const int pitch = DefaultRowHeight() + FGridLineWidth;
+    const int shift = delta * pitch;
+    int top = -1;
+    bool uniform = true;
+    for (const TSpan& s : rows) {
+        if (s.Index < FFixedRows)
+            continue;
+        if (top < 0)
+            top = s.Start;
+        uniform = uniform && s.Size == DefaultRowHeight();
+    }
+    const QRect client = Client();
+    const QRect area(client.left(), top, client.width(), client.bottom() + 1 - top);
+    // Pixels can only be moved where the rows are alike and nothing shows through them.
+    const bool movable = uniform && top >= 0 && std::abs(shift) < area.height() - pitch && !FTransparent &&
+                         !(Skinned() && !FSkin.BGPicture.isNull()) && FCells.size() == size() &&
+                         FCells.devicePixelRatio() == 1 &&
+                         FCells.format() == QImage::Format_ARGB32_Premultiplied;
+    if (!movable || FDirty == rect()) {
+        InvalidateGrid();
+        return;
+    }
+    const int bytes = area.width() * 4, left = area.left() * 4;
+    if (shift > 0)
+        for (int y = area.top(); y <= area.bottom() - shift; ++y)
+            std::memcpy(FCells.scanLine(y) + left, FCells.constScanLine(y + shift) + left, bytes);
+    else
+        for (int y = area.bottom(); y >= area.top() - shift; --y)
+            std::memcpy(FCells.scanLine(y) + left, FCells.constScanLine(y + shift) + left, bytes);
+    // Cells out of date before the move are out of date where they went.
+    if (!FDirty.isEmpty())
+        FDirty = FDirty.united(FDirty.translated(0, -shift));
+    // The rows uncovered, and the last row with the room below it that moved with it.
+    const QRect uncovered =
+        shift > 0 ? QRect(area.left(), area.bottom() + 1 - shift - pitch, area.width(), shift + pitch)
+                  : QRect(area.left(), area.top(), area.width(), -shift);
+    FDirty = FDirty.united(uncovered);
+    FDirty = FDirty.united(QRect(area.left(), area.bottom() + 1 - pitch, area.width(), pitch));
+    update(area);
 }
 
 QColor TbsSkinCustomGrid::LineColor() const

@@ -217,6 +217,9 @@ public:
     void DeleteColumn(int col);
     void DeleteRow(int row);
 
+    // Moves the painted scrollable rows by delta rows of the default height (up for delta > 0),
+    // so that only the rows uncovered are drawn again; whatever the move cannot keep is invalidated.
+    void ScrollRowsInCache(int delta);
     // Marks cells as changed: the next paint draws them again.
     void InvalidateCell(int col, int row);
     void InvalidateRow(int row);

@@ -245,8 +245,13 @@ void TbsSkinCustomDBGrid::SyncCurrentRow()
     // The window stays full while there are records enough.
     top = std::clamp(top, 0, std::max(0, records - visible));
     const int rows = FTitleOffset + std::max(1, std::min(visible, records - top));
-    const int oldRow = Row();
-    if (top != FBufferTop || rows != RowCount()) {
+    int oldRow = Row();
+    if (rows == RowCount() && top != FBufferTop) {
+        // A short move of the window moves the painted rows; the old current row went with them.
+        ScrollRowsInCache(top - FBufferTop);
+        oldRow -= top - FBufferTop;
+        FBufferTop = top;
+    } else if (top != FBufferTop || rows != RowCount()) {
         FBufferTop = top;
         SetRowCount(rows);
         InvalidateGrid();

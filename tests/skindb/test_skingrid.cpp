@@ -285,6 +285,23 @@ TEST_F(ScrollBarGridTest, TheBarShowsOnlyWhileTheRecordsDoNotFitAndFollowsTheRec
     EXPECT_EQ(bar->Position(), 199);
 }
 
+TEST_F(ScrollBarGridTest, RowsMovedInThePaintedCellsShowWhatAFullRepaintShows)
+{
+    OpenPeople();
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    Painted();
+    // Past the last row shown the window moves a record at a time, then back up, then a jump.
+    for (int step :
+         {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 2, -3}) {
+        SCOPED_TRACE(q.RecNo());
+        q.MoveBy(step);
+        const QImage moved = Painted();
+        grid->InvalidateGrid();
+        EXPECT_EQ(moved, Painted());
+    }
+}
+
 TEST_F(ScrollBarGridTest, DraggingTheThumbToTheEndMovesToTheLastRecord)
 {
     OpenPeople();
