@@ -516,7 +516,7 @@ void TbsSkinCustomGrid::InvalidateRect(const QRect& r)
     const QRect inside = r.intersected(rect());
     if (inside.isEmpty())
         return;
-    FDirty = FDirty.united(inside);
+    FDirty += inside;
     update(inside);
 }
 
@@ -545,7 +545,7 @@ void TbsSkinCustomGrid::InvalidateCol(int col)
 
 void TbsSkinCustomGrid::InvalidateGrid()
 {
-    FDirty = rect();
+    FDirty = QRegion(rect());
     update();
 }
 

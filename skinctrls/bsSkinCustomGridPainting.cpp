@@ -33,13 +33,13 @@ void TbsSkinCustomGrid::paintEvent(QPaintEvent* event)
     if (FCells.size() != size() || FCells.devicePixelRatio() != devicePixelRatioF()) {
         FCells = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
         FCells.setDevicePixelRatio(devicePixelRatioF());
-        FDirty = rect();
+        FDirty = QRegion(rect());
     }
     if (!FDirty.isEmpty()) {
         QPainter cells(&FCells);
-        cells.setClipRect(FDirty);
+        cells.setClipRegion(FDirty);
         PaintGrid(cells, FDirty);
-        FDirty = QRect();
+        FDirty = QRegion();
     }
     QPainter painter(this);
     const QRect r = event->rect();
@@ -69,7 +69,7 @@ void TbsSkinCustomGrid::ScrollRowsInCache(int delta)
                          !(Skinned() && !FSkin.BGPicture.isNull()) && FCells.size() == size() &&
                          FCells.devicePixelRatio() == 1 &&
                          FCells.format() == QImage::Format_ARGB32_Premultiplied;
-    if (!movable || FDirty == rect()) {
+    if (!movable || FDirty == QRegion(rect())) {
         InvalidateGrid();
         return;
     }
@@ -82,13 +82,13 @@ void TbsSkinCustomGrid::ScrollRowsInCache(int delta)
             std::memcpy(FCells.scanLine(y) + left, FCells.constScanLine(y + shift) + left, bytes);
     // Cells out of date before the move are out of date where they went.
     if (!FDirty.isEmpty())
-        FDirty = FDirty.united(FDirty.translated(0, -shift));
-    // The rows uncovered, and the last row with the room below it that moved with it.
-    const QRect uncovered =
-        shift > 0 ? QRect(area.left(), area.bottom() + 1 - shift - pitch, area.width(), shift + pitch)
-                  : QRect(area.left(), area.top(), area.width(), -shift);
-    FDirty = FDirty.united(uncovered);
-    FDirty = FDirty.united(QRect(area.left(), area.bottom() + 1 - pitch, area.width(), pitch));
+        FDirty += FDirty.translated(0, -shift);
+    // The rows uncovered: from the first row the move left incomplete to the end, and at the top
+    // what came in from above.
+    const int kept = (area.height() - std::max(0, shift)) / pitch * pitch;
+    FDirty += QRect(area.left(), area.top() + kept, area.width(), area.height() - kept);
+    if (shift < 0)
+        FDirty += QRect(area.left(), area.top(), area.width(), -shift);
     update(area);
 }
 
@@ -119,7 +119,7 @@ void TbsSkinCustomGrid::PaintBackground(QPainter& painter)
 }
 
 void TbsSkinCustomGrid::PaintLines(QPainter& painter, const std::vector<TSpan>& cols,
-                                   const std::vector<TSpan>& rows, const QRect& clip)
+                                   const std::vector<TSpan>& rows, const QRegion& clip)
 {
     if (FGridLineWidth <= 0 || cols.empty() || rows.empty())
         return;
@@ -130,7 +130,7 @@ void TbsSkinCustomGrid::PaintLines(QPainter& painter, const std::vector<TSpan>& 
     // A direction whose option is off is drawn in the area's own colour.
     for (const TSpan& c : cols) {
         const QRect r(c.Start + c.Size, 0, FGridLineWidth, bottom);
-        if (!r.intersects(clip))
+        if (!clip.intersects(r))
             continue;
         const bool fixedCol = c.Index < FFixedCols;
         for (const TSpan& s : rows) {
@@ -144,7 +144,7 @@ void TbsSkinCustomGrid::PaintLines(QPainter& painter, const std::vector<TSpan>& 
     }
     for (const TSpan& s : rows) {
         const QRect r(0, s.Start + s.Size, right, FGridLineWidth);
-        if (!r.intersects(clip))
+        if (!clip.intersects(r))
             continue;
         const bool fixedRow = s.Index < FFixedRows;
         for (const TSpan& c : cols) {
@@ -201,20 +201,21 @@ void TbsSkinCustomGrid::PaintCellBackground(QPainter& painter, const QRect& r, T
         painter.fillRect(r, FSkin.BGColor);
 }
 
-void TbsSkinCustomGrid::PaintGrid(QPainter& painter, const QRect& clip)
+void TbsSkinCustomGrid::PaintGrid(QPainter& painter, const QRegion& clip)
 {
     PaintBackground(painter);
     const std::vector<TSpan> cols = VisibleSpans(true), rows = VisibleSpans(false);
     PaintLines(painter, cols, rows, clip);
+    const QRect bounds = clip.boundingRect();
     const bool focusedGrid = GridFocused();
     const TGridRect sel = Selection();
     const bool editorOn = FInplaceEdit && FInplaceEdit->isVisible();
     for (const TSpan& s : rows) {
-        if (s.Start > clip.bottom() || s.Start + s.Size + FGridLineWidth <= clip.top())
+        if (s.Start > bounds.bottom() || s.Start + s.Size + FGridLineWidth <= bounds.top())
             continue;
         for (const TSpan& c : cols) {
             const QRect r(c.Start, s.Start, c.Size, s.Size);
-            if (!r.adjusted(0, 0, FGridLineWidth, FGridLineWidth).intersects(clip) || r.isEmpty())
+            if (r.isEmpty() || !clip.intersects(r.adjusted(0, 0, FGridLineWidth, FGridLineWidth)))
                 continue;
             TGridDrawState state;
             const bool fixed = c.Index < FFixedCols || s.Index < FFixedRows;

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -331,10 +332,10 @@ private:
     void InvalidateSelection(const TGridRect& oldSel);
 
     // Painting into the image of the cells (bsSkinCustomGridPainting.cpp).
-    void PaintGrid(QPainter& painter, const QRect& clip);
+    void PaintGrid(QPainter& painter, const QRegion& clip);
     void PaintBackground(QPainter& painter);
     void PaintLines(QPainter& painter, const std::vector<TSpan>& cols, const std::vector<TSpan>& rows,
-                    const QRect& clip);
+                    const QRegion& clip);
 
     // Mouse sizing and moving (bsSkinGridInput.cpp).
     void TimerTick();
@@ -366,7 +367,7 @@ private:
     bool FInCheckScrollBars = false;
     // The painted cells and the part of them out of date.
     QImage FCells;
-    QRect FDirty;
+    QRegion FDirty;
 };
 
 // Raised by the grid's extent and count changes.

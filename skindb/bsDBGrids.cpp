@@ -259,10 +259,15 @@ void TbsSkinCustomDBGrid::SyncCurrentRow()
     const int row = current >= 0 ? FTitleOffset + current - top : FTitleOffset;
     FocusCell(Col(), row, true);
     // The indicator and a selected row show the current record.
-    if (row != oldRow) {
-        InvalidateRow(oldRow);
-        InvalidateRow(row);
-    }
+    if (row != oldRow)
+        for (int shown : {oldRow, row}) {
+            if (FOptions.Contains(dgRowSelect)) {
+                InvalidateRow(shown);
+            } else {
+                InvalidateCell(0, shown);
+                InvalidateCell(Col(), shown);
+            }
+        }
     UpdateScrollBars();
 }
 
