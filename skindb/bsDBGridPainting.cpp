@@ -1,8 +1,7 @@
-// Data grid painting: data cells, titles, the indicator column, grid lines and the background,
-// from the skin's "grid" object or in system colours.
+// Data grid painting: data cells, titles and the indicator column, from the skin's "grid" object
+// or in system colours. The base grid has drawn the lines and keeps the painted cells.
 #include "TField.h"
 #include "TQuery.h"
-#include "bsColors.h"
 #include "bsDBGridParts.h"
 #include "bsDBGrids.h"
 #include "bsDefaultLook.h"
@@ -35,167 +34,75 @@ void WriteText(QPainter& painter, const QRect& r, const QString& text, Qt::Align
         painter.restore();
 }
 
-QColor Darkened(const QColor& color, int percent)
+// Indicator pictures are the same for every paint: made once.
+const QPixmap& Indicator(int index)
 {
-    return QColor(color.red() - color.red() * percent / 100, color.green() - color.green() * percent / 100,
-                  color.blue() - color.blue() * percent / 100);
+    static const QPixmap pictures[] = {DBGridIndicator(0), DBGridIndicator(1), DBGridIndicator(2),
+                                       DBGridIndicator(3), DBGridIndicator(4)};
+    return pictures[index];
 }
 } // namespace
 
-bool TbsSkinCustomDBGrid::GridFocused() const
+void TbsSkinCustomDBGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect, TGridDrawState)
 {
-    return FView->hasFocus() || FEditor->hasFocus();
-}
-
-QColor TbsSkinCustomDBGrid::LineColor() const
-{
-    return ::GridLineColor(FColor, Skinned() ? FSkin.LinesColor : FGridLineColor);
-}
-
-QRect TbsSkinCustomDBGrid::CellOf(const QRect& section) const
-{
-    // The lines lie in the last pixel column and below the cell.
-    return section.adjusted(0, 0, FOptions.Contains(dgColLines) ? -1 : 0,
-                            FOptions.Contains(dgRowLines) ? -1 : 0);
-}
-
-void TbsSkinCustomDBGrid::PaintLines(QPainter& painter, const QRect& section, bool fixed) const
-{
-    // A fixed cell always has its lines; a data cell only the ones its options ask for, the
-    // others in the cell's own colour.
-    const QColor line = LineColor();
-    const QColor plain = Skinned() ? FSkin.BGColor : FColor;
-    const bool vertical = FOptions.Contains(dgColLines), horizontal = FOptions.Contains(dgRowLines);
-    if (vertical)
-        painter.fillRect(section.right(), section.top(), 1, section.height(),
-                         fixed || vertical ? line : plain);
-    if (horizontal)
-        painter.fillRect(section.left(), section.bottom(), section.width(), 1,
-                         fixed || horizontal ? line : plain);
-}
-
-void TbsSkinCustomDBGrid::PaintBackground(QPainter& painter, const QRect& area) const
-{
-    if (!area.isEmpty())
-        painter.fillRect(area, Skinned() ? FSkin.BGColor : FColor);
-}
-
-void TbsSkinCustomDBGrid::PaintFixedCell(QPainter& painter, const QRect& cell) const
-{
-    if (Skinned()) {
-        const QImage& image = FSkin.CellImage(gckFixed, cell.width(), cell.height(), FUseSkinCellHeight);
-        if (image.height() < cell.height() || image.isNull())
-            painter.fillRect(cell, FFixedColor);
-        painter.drawImage(cell.topLeft(), image);
+    const int column = col - FIndicatorOffset;
+    if (row < FTitleOffset) {
+        column < 0 ? DrawIndicator(painter, rect, -1) : DrawTitle(painter, rect, column);
         return;
     }
-    painter.fillRect(cell, FFixedColor);
-    painter.setPen(Darkened(FFixedColor, 20));
-    painter.drawRect(cell.adjusted(0, 0, -1, -1));
+    const int record = FBufferTop + row - FTitleOffset;
+    if (column < 0)
+        DrawIndicator(painter, rect, record);
+    else
+        DrawDataCell(painter, rect, record, column);
 }
 
-void TbsSkinCustomDBGrid::PaintTitle(QPainter& painter, const QRect& section, int column) const
+void TbsSkinCustomDBGrid::DrawTitle(QPainter& painter, const QRect& cell, int column)
 {
-    const QRect cell = CellOf(section);
-    PaintFixedCell(painter, cell);
-    PaintLines(painter, section, true);
-    if (column < 0 || column >= FModel->columnCount())
+    PaintCellBackground(painter, cell, {gdFixed});
+    if (column >= FColumnCount)
         return;
     QRect text = cell;
     if (Skinned()) {
         painter.setFont(FUseSkinFont ? FSkin.FixedFont : FTitleFont);
         painter.setPen(FSkin.FixedFontColor);
-        text = FSkin.TextRect(gckFixed, cell, FUseSkinCellHeight);
+        text = GetNewTextRect(cell, {gdFixed});
     } else {
         painter.setFont(FTitleFont);
         painter.setPen(SysBtnText());
     }
-    WriteText(painter, text, FModel->Title(column), FModel->Column(column).TitleAlignment);
+    WriteText(painter, text, ColumnTitle(column), Column(column).TitleAlignment);
 }
 
-void TbsSkinCustomDBGrid::PaintIndicator(QPainter& painter, const QRect& section, int row) const
+void TbsSkinCustomDBGrid::DrawIndicator(QPainter& painter, const QRect& cell, int record)
 {
-    const QRect cell = CellOf(section);
-    PaintFixedCell(painter, cell);
-    PaintLines(painter, section, true);
+    PaintCellBackground(painter, cell, {gdFixed});
     TQuery* dataSet = DataSet();
-    if (row < 0 || !dataSet || !dataSet->Active() || row != CurrentRow())
+    if (record < 0 || !dataSet || !dataSet->Active() || record != CurrentRecord())
         return;
     const int index = dataSet->State() == dsEdit ? 1 : dataSet->State() == dsInsert ? 2 : 0;
-    const QPixmap picture = DBGridIndicator(index);
+    const QPixmap& picture = Indicator(index);
     painter.drawPixmap(cell.left() + (cell.width() - picture.width()) / 2,
                        cell.top() + (cell.height() - picture.height()) / 2, picture);
 }
 
-void TbsSkinCustomDBGrid::PaintDataCell(QPainter& painter, const QRect& section, int row, int column) const
+void TbsSkinCustomDBGrid::DrawDataCell(QPainter& painter, const QRect& cell, int record, int column)
 {
-    const QRect cell = CellOf(section);
-    PaintLines(painter, section, false);
     const bool current =
-        row == CurrentRow() && (FOptions.Contains(dgRowSelect) || column == FView->currentIndex().column());
+        record == CurrentRecord() && (FOptions.Contains(dgRowSelect) || column == SelectedIndex());
     const bool focused = current && GridFocused();
     const bool selected = current && !focused && FOptions.Contains(dgAlwaysShowSelection);
-    const TField* field = FModel->Field(column);
-    const Qt::Alignment alignment = field ? field->Alignment() : Qt::AlignLeft;
-    QRect text = cell;
-    if (Skinned()) {
-        if (focused || selected) {
-            const TbsGridCellKind kind = focused ? gckFocus : gckSelect;
-            const QImage& image = FSkin.CellImage(kind, cell.width(), cell.height(), FUseSkinCellHeight);
-            if (image.height() < cell.height() || image.isNull())
-                painter.fillRect(cell, FSkin.BGColor);
-            painter.drawImage(cell.topLeft(), image, QRect(QPoint(0, 0), cell.size()));
-            painter.setPen(focused ? FSkin.FocusFontColor : FSkin.SelectFontColor);
-            if (focused && FSkin.ShowFocus && !FOptions.Contains(dgRowSelect))
-                DrawDottedFrame(painter, cell.adjusted(1, 1, -1, -1), FSkin.FocusFontColor);
-        } else {
-            painter.fillRect(cell, FSkin.BGColor);
-            painter.setPen(FSkin.FontColor);
-        }
-        text = FSkin.TextRect(gckSelect, cell, FUseSkinCellHeight);
-    } else if (focused || selected) {
-        painter.fillRect(cell, SysHighlight());
-        painter.setPen(SysHighlightText());
-    } else {
-        painter.fillRect(cell, FColor);
+    TGridDrawState state;
+    if (focused)
+        state = {gdFocused, gdSelected};
+    else if (selected)
+        state = {gdSelected};
+    PaintCellBackground(painter, cell, state);
+    if (!Skinned() && !focused && !selected)
         painter.setPen(SysWindowText());
-    }
-    WriteText(painter, text, FModel->Text(row, column), alignment);
+    const TField* field = ColumnField(column);
+    WriteText(painter, GetNewTextRect(cell, state), CellText(record, column),
+              field ? field->Alignment() : Qt::AlignLeft);
     if (focused && !Skinned() && !FOptions.Contains(dgRowSelect))
         DrawDottedFrame(painter, cell, SysHighlightText());
-}
-
-void TbsSkinCustomDBGrid::PaintCells(QPainter& painter, const QRect& exposed) const
-{
-    const int rows = FModel->rowCount(), columns = FModel->columnCount();
-    painter.setFont(Skinned() && FUseSkinFont ? FSkin.Font : font());
-    int right = 0, bottom = 0;
-    if (rows > 0 && columns > 0) {
-        const int lastColumn = columns - 1, lastRow = rows - 1;
-        right = FView->columnViewportPosition(lastColumn) + FView->columnWidth(lastColumn);
-        bottom = FView->rowViewportPosition(lastRow) + FView->rowHeight(lastRow);
-        int firstRow = FView->rowAt(exposed.top()), endRow = FView->rowAt(exposed.bottom());
-        int firstColumn = FView->columnAt(exposed.left()), endColumn = FView->columnAt(exposed.right());
-        if (firstRow < 0)
-            firstRow = exposed.top() < 0 ? 0 : rows;
-        if (endRow < 0)
-            endRow = lastRow;
-        if (firstColumn < 0)
-            firstColumn = exposed.left() < 0 ? 0 : columns;
-        if (endColumn < 0)
-            endColumn = lastColumn;
-        for (int row = firstRow; row <= endRow; ++row) {
-            const int top = FView->rowViewportPosition(row), height = FView->rowHeight(row);
-            for (int column = firstColumn; column <= endColumn; ++column)
-                PaintDataCell(
-                    painter,
-                    QRect(FView->columnViewportPosition(column), top, FView->columnWidth(column), height),
-                    row, column);
-        }
-    }
-    // Right of the last column and below the last row lies the grid's background.
-    const QRect all = FView->viewport()->rect();
-    PaintBackground(painter, QRect(right, 0, all.width() - right, all.height()).intersected(exposed));
-    PaintBackground(
-        painter, QRect(0, bottom, std::min(right, all.width()), all.height() - bottom).intersected(exposed));
 }

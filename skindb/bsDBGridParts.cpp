@@ -1,4 +1,4 @@
-// Data grid parts: model, view, data link, in-place editor and indicator pictures.
+// Data grid parts: data link, in-place editor and indicator pictures.
 #include "bsDBGridParts.h"
 
 #include "TField.h"
@@ -51,237 +51,6 @@ QPixmap DBGridIndicator(int index)
     return QPixmap::fromImage(image);
 }
 
-void TbsDBGridModel::SetColumns(const QList<TbsColumn>& columns)
-{
-    beginResetModel();
-    FColumnList = columns;
-    FColumns = ColumnsOfDataSet();
-    endResetModel();
-}
-
-int TbsDBGridModel::ColumnsOfDataSet() const
-{
-    if (!FDataSet || !FDataSet->Active())
-        return 0;
-    return FColumnList.isEmpty() ? FDataSet->FieldCount() : int(FColumnList.size());
-}
-
-TbsColumn TbsDBGridModel::Column(int column) const
-{
-    if (column >= 0 && column < FColumnList.size())
-        return FColumnList[column];
-    TbsColumn own;
-    if (FDataSet && FDataSet->Active() && column >= 0 && column < FDataSet->FieldCount())
-        own.FieldName = FDataSet->Fields(column)->FieldName();
-    return own;
-}
-
-TField* TbsDBGridModel::Field(int column) const
-{
-    if (!FDataSet || !FDataSet->Active() || column < 0 || column >= FColumns)
-        return nullptr;
-    return FColumnList.isEmpty() ? FDataSet->Fields(column)
-                                 : FDataSet->FindField(FColumnList[column].FieldName);
-}
-
-QString TbsDBGridModel::Title(int column) const
-{
-    const TbsColumn settings = Column(column);
-    return settings.Title.isEmpty() ? settings.FieldName : settings.Title;
-}
-
-bool TbsDBGridModel::Refresh()
-{
-    const bool active = FDataSet && FDataSet->Active();
-    const int rows = active ? FDataSet->RecordCount() : 0;
-    const int columns = ColumnsOfDataSet();
-    if (columns != FColumns) {
-        beginResetModel();
-        FRows = rows;
-        FColumns = columns;
-        endResetModel();
-        return true;
-    }
-    if (rows > FRows) {
-        beginInsertRows(QModelIndex(), FRows, rows - 1);
-        FRows = rows;
-        endInsertRows();
-    } else if (rows < FRows) {
-        beginRemoveRows(QModelIndex(), rows, FRows - 1);
-        FRows = rows;
-        endRemoveRows();
-    }
-    if (FRows > 0 && FColumns > 0)
-        emit dataChanged(index(0, 0), index(FRows - 1, FColumns - 1));
-    return false;
-}
-
-void TbsDBGridModel::RefreshRow(int row)
-{
-    if (row >= 0 && row < FRows && FColumns > 0)
-        emit dataChanged(index(row, 0), index(row, FColumns - 1));
-}
-
-int TbsDBGridModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : FRows;
-}
-
-int TbsDBGridModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : FColumns;
-}
-
-QString TbsDBGridModel::Text(int row, int column) const
-{
-    const TField* field = Field(column);
-    if (!field || row < 0 || row >= FRows)
-        return QString();
-    return FDataSet->RowValue(row, field->Index()).toString();
-}
-
-QVariant TbsDBGridModel::data(const QModelIndex& index, int role) const
-{
-    const TField* field = index.isValid() ? Field(index.column()) : nullptr;
-    if (!field)
-        return QVariant();
-    switch (role) {
-    case Qt::DisplayRole:
-        return Text(index.row(), index.column());
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(field->Alignment() | Qt::AlignVCenter);
-    default:
-        return QVariant();
-    }
-}
-
-QVariant TbsDBGridModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (!FDataSet || !FDataSet->Active())
-        return QVariant();
-    if (orientation == Qt::Horizontal) {
-        if (section >= FColumns)
-            return QVariant();
-        if (role == Qt::DisplayRole)
-            return Title(section);
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Column(section).TitleAlignment | Qt::AlignVCenter);
-        return QVariant();
-    }
-    if (role == Qt::DecorationRole && section == FDataSet->RecNo() - 1) {
-        switch (FDataSet->State()) {
-        case dsEdit:
-            return DBGridIndicator(1);
-        case dsInsert:
-            return DBGridIndicator(2);
-        default:
-            return DBGridIndicator(0);
-        }
-    }
-    if (role == Qt::DisplayRole)
-        return QString();
-    return QVariant();
-}
-
-TbsDBGridHeader::TbsDBGridHeader(Qt::Orientation orientation, TbsSkinCustomDBGrid* grid)
-    : QHeaderView(orientation), FGrid(grid)
-{
-}
-
-void TbsDBGridHeader::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(viewport());
-    const QRect exposed = event->rect();
-    const bool across = orientation() == Qt::Horizontal;
-    int end = 0;
-    for (int visual = std::max(0, visualIndexAt(across ? exposed.left() : exposed.top())); visual < count();
-         ++visual) {
-        const int logical = logicalIndex(visual);
-        if (isSectionHidden(logical))
-            continue;
-        const int start = sectionViewportPosition(logical), size = sectionSize(logical);
-        if (start > (across ? exposed.right() : exposed.bottom()))
-            break;
-        const QRect section = across ? QRect(start, 0, size, height()) : QRect(0, start, width(), size);
-        across ? FGrid->PaintTitle(painter, section, logical)
-               : FGrid->PaintIndicator(painter, section, logical);
-        end = start + size;
-    }
-    if (count() == 0 || visualIndexAt(across ? exposed.right() : exposed.bottom()) < 0) {
-        if (count() > 0)
-            end = sectionViewportPosition(logicalIndex(count() - 1)) + sectionSize(logicalIndex(count() - 1));
-        const QRect rest =
-            across ? QRect(end, 0, width() - end, height()) : QRect(0, end, width(), height() - end);
-        FGrid->PaintBackground(painter, rest.intersected(exposed));
-    }
-}
-
-TbsDBGridView::TbsDBGridView(TbsSkinCustomDBGrid* grid) : QTableView(grid), FGrid(grid)
-{
-    setHorizontalHeader(new TbsDBGridHeader(Qt::Horizontal, grid));
-    setVerticalHeader(new TbsDBGridHeader(Qt::Vertical, grid));
-    setFrameShape(QFrame::NoFrame);
-    setShowGrid(false);
-    // Whole rows at the top: a scrolled list never starts with a sliver of a row under the titles.
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    // The corner above the indicator column is a fixed cell like the others.
-    for (QAbstractButton* corner : findChildren<QAbstractButton*>())
-        corner->installEventFilter(this);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
-}
-
-void TbsDBGridView::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(viewport());
-    FGrid->PaintCells(painter, event->rect());
-}
-
-bool TbsDBGridView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::Paint)
-        return QTableView::eventFilter(watched, event);
-    auto* corner = static_cast<QWidget*>(watched);
-    QPainter painter(corner);
-    FGrid->PaintIndicator(painter, corner->rect(), -1);
-    return true;
-}
-
-void TbsDBGridView::keyPressEvent(QKeyEvent* event)
-{
-    if (!FGrid->KeyDown(event))
-        QTableView::keyPressEvent(event);
-}
-
-void TbsDBGridView::mousePressEvent(QMouseEvent* event)
-{
-    setFocus(Qt::MouseFocusReason);
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index.isValid())
-        FGrid->CellPressed(index);
-}
-
-void TbsDBGridView::mouseMoveEvent(QMouseEvent*)
-{
-    // The current cell follows the data set, not the dragged pointer.
-}
-
-void TbsDBGridView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
-        FGrid->CellDoubleClicked();
-}
-
-void TbsDBGridView::wheelEvent(QWheelEvent* event)
-{
-    FGrid->WheelTurned(event->angleDelta().y());
-    event->accept();
-}
-
 void TbsGridDataLink::ActiveChanged()
 {
     FGrid->LinkActiveChanged();
@@ -322,12 +91,7 @@ namespace {
 constexpr int EditButtonWidth = 16;
 } // namespace
 
-TDBGridInplaceEdit::TDBGridInplaceEdit(TbsSkinCustomDBGrid* grid, QWidget* parent)
-    : TbsCustomEdit(parent), FGrid(grid)
-{
-    setFrame(false);
-    hide();
-}
+TDBGridInplaceEdit::TDBGridInplaceEdit(TbsSkinCustomDBGrid* grid) : TbsSkinInplaceEdit(grid), FGrid(grid) {}
 
 TDBGridInplaceEdit::~TDBGridInplaceEdit()
 {
@@ -398,7 +162,7 @@ void TDBGridInplaceEdit::CloseUp(bool accept)
 
 void TDBGridInplaceEdit::paintEvent(QPaintEvent* event)
 {
-    TbsCustomEdit::paintEvent(event);
+    TbsSkinInplaceEdit::paintEvent(event);
     if (!HasPickList())
         return;
     QPainter painter(this);
@@ -419,7 +183,7 @@ void TDBGridInplaceEdit::mousePressEvent(QMouseEvent* event)
         return;
     }
     CloseUp(false);
-    TbsCustomEdit::mousePressEvent(event);
+    TbsSkinInplaceEdit::mousePressEvent(event);
 }
 
 bool TDBGridInplaceEdit::CanChangeText()
@@ -429,8 +193,7 @@ bool TDBGridInplaceEdit::CanChangeText()
 
 void TDBGridInplaceEdit::Change()
 {
-    FGrid->EditorChanged();
-    TbsCustomEdit::Change();
+    TbsSkinInplaceEdit::Change();
 }
 
 void TDBGridInplaceEdit::keyPressEvent(QKeyEvent* event)
@@ -487,7 +250,7 @@ void TDBGridInplaceEdit::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    TbsCustomEdit::keyPressEvent(event);
+    TbsSkinInplaceEdit::keyPressEvent(event);
 }
 
 bool TDBGridInplaceEdit::focusNextPrevChild(bool next)
@@ -495,5 +258,5 @@ bool TDBGridInplaceEdit::focusNextPrevChild(bool next)
     QKeyEvent key(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
     if (FGrid->KeyDown(&key))
         return true;
-    return TbsCustomEdit::focusNextPrevChild(next);
+    return TbsSkinInplaceEdit::focusNextPrevChild(next);
 }

@@ -1,4 +1,5 @@
-// Data grid: following the data set, in-place editing and the keyboard of a data grid.
+// Data grid: the grid's columns and rows from the data set, following the data set, in-place
+// editing and the keyboard and mouse of a data grid.
 #include "bsDBGrids.h"
 
 #include "Dialogs.h"
@@ -12,61 +13,40 @@
 #include "bsSkinScrollBar.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QScrollBar>
+#include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace {
 const QString DeleteQuestion = QStringLiteral("Delete record?");
-}
+// The indicator column's width.
+constexpr int IndicatorWidth = 14;
+} // namespace
 
 TbsSkinCustomDBGrid::TbsSkinCustomDBGrid(QWidget* parent)
-    : TbsSkinCustomControl(parent), FDataLink(std::make_unique<TbsGridDataLink>(this)),
-      FModel(new TbsDBGridModel(this)), FView(new TbsDBGridView(this)),
-      FEditor(new TDBGridInplaceEdit(this, FView->viewport())),
+    : TbsSkinCustomGrid(parent), FDataLink(std::make_unique<TbsGridDataLink>(this)),
       FOptions({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
                 dgConfirmDelete, dgCancelOnExit}),
-      FColor(SysWindow()), FFixedColor(SysBtnFace()), FGridLineColor(SysBtnFace()), FTitleFont(font())
+      FTitleFont(font())
 {
-    FLink.SetSkinDataName(QStringLiteral("grid"));
-    setFocusPolicy(Qt::StrongFocus);
-    // The view's own scroll bars stay off; a skinned bar can be attached.
-    setFocusProxy(FView);
-    FView->setModel(FModel);
-    FView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    FView->verticalHeader()->setFixedWidth(14);
-    // The grid paints every pixel of the cells and headers: opaque, they scroll by moving pixels
-    // and repaint only what the move uncovers.
-    for (QWidget* painted :
-         {FView->viewport(), FView->horizontalHeader()->viewport(), FView->verticalHeader()->viewport()}) {
-        painted->setAutoFillBackground(false);
-        painted->setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-    FView->installEventFilter(this);
-    FView->verticalHeader()->setSectionsClickable(false);
-    FView->horizontalHeader()->setHighlightSections(false);
-    FView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(FView->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { FireEvent(OnTitleClick, column); });
+    // The cells are drawn here, not by the base grid.
+    SetDefaultDrawing(false);
+    SetDefaultRowHeight(17);
+    SetColor(SysWindow());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         // Leaving the grid for another control of the window (not for another window).
-        if (old && now && isAncestorOf(old) && !isAncestorOf(now) && now != this && now->window() == window())
+        const bool wasOurs = old == this || isAncestorOf(old);
+        if (old && now && wasOurs && now != this && !isAncestorOf(now) && now->window() == window())
             FocusLeft();
     });
     SetOptions(FOptions);
-    ApplyLayout();
 }
 
 TbsSkinCustomDBGrid::~TbsSkinCustomDBGrid()
 {
-    // The link must not call back into a grid whose parts are gone, nor the bar and the view,
-    // which are destroyed after the grid's own members.
+    // The link must not call back into a grid whose parts are gone, nor the bar.
     FDataLink->SetDataSource(nullptr);
     SetVScrollBar(nullptr);
-    FView->removeEventFilter(this);
 }
 
 TDataSource* TbsSkinCustomDBGrid::DataSource() const
@@ -88,20 +68,31 @@ TQuery* TbsSkinCustomDBGrid::DataSet() const
 void TbsSkinCustomDBGrid::SetOptions(TbsDBGridOptions options)
 {
     FOptions = options;
-    FView->horizontalHeader()->setVisible(options.Contains(dgTitles));
-    FView->verticalHeader()->setVisible(options.Contains(dgIndicator));
-    FView->setShowGrid(options.Contains(dgColLines) || options.Contains(dgRowLines));
-    FView->horizontalHeader()->setSectionResizeMode(
-        options.Contains(dgColumnResize) ? QHeaderView::Interactive : QHeaderView::Fixed);
-    FView->setSelectionBehavior(options.Contains(dgRowSelect) ? QAbstractItemView::SelectRows
-                                                              : QAbstractItemView::SelectItems);
-    FView->setTabKeyNavigation(options.Contains(dgTabs));
+    TGridOptions grid({goDrawFocusSelected, goEditing});
+    if (options.Contains(dgColLines)) {
+        grid.Include(goFixedVertLine);
+        grid.Include(goVertLine);
+    }
+    if (options.Contains(dgRowLines)) {
+        grid.Include(goFixedHorzLine);
+        grid.Include(goHorzLine);
+    }
+    if (options.Contains(dgColumnResize)) {
+        grid.Include(goColSizing);
+        grid.Include(goColMoving);
+    }
+    if (options.Contains(dgTabs))
+        grid.Include(goTabs);
+    if (options.Contains(dgRowSelect))
+        grid.Include(goRowSelect);
+    TbsSkinCustomGrid::SetOptions(grid);
+    ApplyLayout();
 }
 
 int TbsSkinCustomDBGrid::DefaultRowHeight() const
 {
     if (!FUseSkinCellHeight)
-        return std::max(1, FDefaultRowHeight);
+        return std::max(1, StoredDefaultRowHeight());
     return Skinned() ? FSkin.CellHeight() : QFontMetrics(font()).height() + 3;
 }
 
@@ -114,43 +105,14 @@ int TbsSkinCustomDBGrid::TitleHeight() const
 
 void TbsSkinCustomDBGrid::GetSkinData()
 {
-    TbsSkinCustomControl::GetSkinData();
-    FSkin.Read(FLink);
-    QPalette palette = FEditor->palette();
-    palette.setColor(QPalette::Base, Skinned() ? FSkin.BGColor : SysWindow());
-    palette.setColor(QPalette::Text, Skinned() ? FSkin.FontColor : SysWindowText());
-    FEditor->setPalette(palette);
-    FEditor->setFont(Skinned() && FUseSkinFont ? FSkin.Font : font());
-    ApplyLayout();
-    FView->viewport()->update();
-    FView->horizontalHeader()->viewport()->update();
-    FView->verticalHeader()->viewport()->update();
-    update();
-}
-
-void TbsSkinCustomDBGrid::SetDefaultRowHeight(int value)
-{
-    FDefaultRowHeight = value;
-    ApplyLayout();
-}
-
-void TbsSkinCustomDBGrid::SetUseSkinCellHeight(bool value)
-{
-    FUseSkinCellHeight = value;
+    TbsSkinCustomGrid::GetSkinData();
     ApplyLayout();
 }
 
 void TbsSkinCustomDBGrid::SetTitleFont(const QFont& font)
 {
     FTitleFont = font;
-    FView->horizontalHeader()->setFont(font);
     ApplyLayout();
-}
-
-void TbsSkinCustomDBGrid::SetGridLineColor(const QColor& color)
-{
-    FGridLineColor = color;
-    FView->viewport()->update();
 }
 
 void TbsSkinCustomDBGrid::SetColumnWidth(const QString& fieldName, int width)
@@ -162,164 +124,258 @@ void TbsSkinCustomDBGrid::SetColumnWidth(const QString& fieldName, int width)
 void TbsSkinCustomDBGrid::SetColumns(const QList<TbsColumn>& columns)
 {
     HideEditor();
-    FModel->SetColumns(columns);
+    FColumnList = columns;
     ApplyLayout();
-    SyncCurrentRow();
 }
 
-void TbsSkinCustomDBGrid::SetCellColor(const QColor& color)
+// ---- columns ----
+
+int TbsSkinCustomDBGrid::ColumnsOfDataSet() const
 {
-    FColor = color;
-    FView->viewport()->update();
+    TQuery* dataSet = DataSet();
+    if (!dataSet || !dataSet->Active())
+        return 0;
+    return FColumnList.isEmpty() ? dataSet->FieldCount() : int(FColumnList.size());
 }
 
-void TbsSkinCustomDBGrid::SetFixedColor(const QColor& color)
+TbsColumn TbsSkinCustomDBGrid::Column(int column) const
 {
-    FFixedColor = color;
-    FView->horizontalHeader()->viewport()->update();
-    FView->verticalHeader()->viewport()->update();
+    if (column >= 0 && column < FColumnList.size())
+        return FColumnList[column];
+    TbsColumn own;
+    TQuery* dataSet = DataSet();
+    if (dataSet && dataSet->Active() && column >= 0 && column < dataSet->FieldCount())
+        own.FieldName = dataSet->Fields(column)->FieldName();
+    return own;
+}
+
+TField* TbsSkinCustomDBGrid::ColumnField(int column) const
+{
+    TQuery* dataSet = DataSet();
+    if (!dataSet || !dataSet->Active() || column < 0 || column >= FColumnCount)
+        return nullptr;
+    return FColumnList.isEmpty() ? dataSet->Fields(column)
+                                 : dataSet->FindField(FColumnList[column].FieldName);
+}
+
+QString TbsSkinCustomDBGrid::ColumnTitle(int column) const
+{
+    const TbsColumn settings = Column(column);
+    return settings.Title.isEmpty() ? settings.FieldName : settings.Title;
 }
 
 int TbsSkinCustomDBGrid::SelectedIndex() const
 {
-    return std::max(0, FView->currentIndex().column());
+    return std::max(0, Col() - FIndicatorOffset);
 }
 
 void TbsSkinCustomDBGrid::SetSelectedIndex(int column)
 {
-    MoveColumn(column);
+    SelectColumn(column);
 }
 
 TField* TbsSkinCustomDBGrid::SelectedField() const
 {
-    return FModel->Field(SelectedIndex());
-}
-
-int TbsSkinCustomDBGrid::VisibleRowCount() const
-{
-    return std::max(1,
-                    FView->viewport()->height() / std::max(1, FView->verticalHeader()->defaultSectionSize()));
+    return ColumnField(SelectedIndex());
 }
 
 TbsColumn TbsSkinCustomDBGrid::SelectedColumn() const
 {
-    return FModel->Column(SelectedIndex());
+    return Column(SelectedIndex());
 }
 
 QString TbsSkinCustomDBGrid::CellText(int row, int column) const
 {
-    return FModel->Text(row, column);
+    const TField* field = ColumnField(column);
+    TQuery* dataSet = DataSet();
+    if (!field || row < 0 || row >= dataSet->RecordCount())
+        return QString();
+    return dataSet->RowValue(row, field->Index()).toString();
 }
 
-int TbsSkinCustomDBGrid::CurrentRow() const
+// ---- rows: the window of records ----
+
+int TbsSkinCustomDBGrid::CurrentRecord() const
 {
     TQuery* dataSet = DataSet();
-    return dataSet && dataSet->Active() ? dataSet->RecNo() - 1 : -1;
+    return dataSet && dataSet->Active() && dataSet->RecordCount() > 0 ? dataSet->RecNo() - 1 : -1;
 }
 
-// ---- layout ----
+int TbsSkinCustomDBGrid::VisibleRowCount() const
+{
+    const int titles = FTitleOffset ? TitleHeight() + GridLineWidth() : 0;
+    return std::max(1, (ClientArea().height() - titles) / std::max(1, DefaultRowHeight() + GridLineWidth()));
+}
+
+int TbsSkinCustomDBGrid::DataRowCount() const
+{
+    TQuery* dataSet = DataSet();
+    const int records = dataSet && dataSet->Active() ? dataSet->RecordCount() : 0;
+    return std::clamp(records - FBufferTop, 0, VisibleRowCount());
+}
+
+int TbsSkinCustomDBGrid::RowOfRecord(int record) const
+{
+    const int row = record - FBufferTop;
+    return row >= 0 && row < DataRowCount() ? FTitleOffset + row : -1;
+}
+
+QRect TbsSkinCustomDBGrid::DataCellRect(int record, int column) const
+{
+    const int row = RowOfRecord(record);
+    return row < 0 ? QRect() : CellRect(column + FIndicatorOffset, row);
+}
+
+QRect TbsSkinCustomDBGrid::TitleRect(int column) const
+{
+    return FTitleOffset ? CellRect(column + FIndicatorOffset, 0) : QRect();
+}
+
+void TbsSkinCustomDBGrid::SyncCurrentRow()
+{
+    const int visible = VisibleRowCount();
+    TQuery* dataSet = DataSet();
+    const int records = dataSet && dataSet->Active() ? dataSet->RecordCount() : 0;
+    const int current = CurrentRecord();
+    int top = FBufferTop;
+    if (current >= 0 && current < top)
+        top = current;
+    if (current >= top + visible)
+        top = current - visible + 1;
+    // The window stays full while there are records enough.
+    top = std::clamp(top, 0, std::max(0, records - visible));
+    const int rows = FTitleOffset + std::max(1, std::min(visible, records - top));
+    int oldRow = Row();
+    if (rows == RowCount() && top != FBufferTop) {
+        // A short move of the window moves the painted rows; the old current row went with them.
+        ScrollRowsInCache(top - FBufferTop);
+        oldRow -= top - FBufferTop;
+        FBufferTop = top;
+    } else if (top != FBufferTop || rows != RowCount()) {
+        FBufferTop = top;
+        SetRowCount(rows);
+        InvalidateGrid();
+    }
+    const int row = current >= 0 ? FTitleOffset + current - top : FTitleOffset;
+    FocusCell(Col(), row, true);
+    // The indicator and a selected row show the current record.
+    if (row != oldRow)
+        for (int shown : {oldRow, row}) {
+            if (FOptions.Contains(dgRowSelect)) {
+                InvalidateRow(shown);
+            } else {
+                InvalidateCell(0, shown);
+                InvalidateCell(Col(), shown);
+            }
+        }
+    UpdateScrollBars();
+}
 
 void TbsSkinCustomDBGrid::ApplyLayout()
 {
-    const int lines = FOptions.Contains(dgRowLines) ? 1 : 0;
-    FView->verticalHeader()->setMinimumSectionSize(1);
-    FView->verticalHeader()->setDefaultSectionSize(DefaultRowHeight() + lines);
-    FView->horizontalHeader()->setFixedHeight(TitleHeight() + lines);
-    SyncScrollBar();
-    TQuery* dataSet = DataSet();
-    if (!dataSet || !dataSet->Active())
+    if (FInLayout)
         return;
+    FInLayout = true;
+    FIndicatorOffset = FOptions.Contains(dgIndicator) ? 1 : 0;
+    FTitleOffset = FOptions.Contains(dgTitles) ? 1 : 0;
+    FColumnCount = ColumnsOfDataSet();
+    // One empty data column stands in while there are none.
+    SetColCount(FIndicatorOffset + std::max(1, FColumnCount));
+    SetFixedCols(FIndicatorOffset);
+    SetRowCount(std::max(RowCount(), FTitleOffset + 1));
+    SetFixedRows(FTitleOffset);
+    SetRowHeights(0, FTitleOffset ? TitleHeight() : -1);
+    if (FIndicatorOffset)
+        SetColWidths(0, IndicatorWidth);
     const QFontMetrics cell(font()), title(FTitleFont);
-    for (int column = 0; column < FModel->columnCount(); ++column) {
-        TField* field = FModel->Field(column);
-        int width = FModel->Column(column).Width;
+    for (int column = 0; column < std::max(1, FColumnCount); ++column) {
+        TField* field = ColumnField(column);
+        int width = Column(column).Width;
         if (width < 0 && field)
             width = FColumnWidths.value(field->FieldName().toCaseFolded(), -1);
         if (width < 0) {
             width = field ? cell.horizontalAdvance(QLatin1Char('0')) * field->DisplayWidth() + 4 : 64;
-            if (FOptions.Contains(dgTitles))
-                width = std::max(width, title.horizontalAdvance(FModel->Title(column)) + 4);
+            if (FOptions.Contains(dgTitles) && column < FColumnCount)
+                width = std::max(width, title.horizontalAdvance(ColumnTitle(column)) + 4);
         }
-        FView->setColumnWidth(column, width);
+        SetColWidths(column + FIndicatorOffset, width);
     }
+    FInLayout = false;
+    SyncCurrentRow();
+    InvalidateGrid();
+}
+
+void TbsSkinCustomDBGrid::ColWidthsChanged()
+{
+    if (FInLayout)
+        return;
+    // A column sized by the user keeps its width through the next layout.
+    for (int column = 0; column < FColumnCount; ++column)
+        if (TField* field = ColumnField(column))
+            FColumnWidths.insert(field->FieldName().toCaseFolded(), ColWidths(column + FIndicatorOffset));
+}
+
+bool TbsSkinCustomDBGrid::BeginColumnDrag(int& origin, int)
+{
+    return origin >= FIndicatorOffset && origin - FIndicatorOffset < FColumnCount;
+}
+
+void TbsSkinCustomDBGrid::ColumnMoved(int fromIndex, int toIndex)
+{
+    // The default columns become chosen ones in the new order.
+    if (FColumnList.isEmpty())
+        for (int column = 0; column < FColumnCount; ++column)
+            FColumnList.append(Column(column));
+    const int from = fromIndex - FIndicatorOffset, to = toIndex - FIndicatorOffset;
+    if (from < 0 || to < 0 || from >= FColumnList.size() || to >= FColumnList.size())
+        return;
+    FColumnList.move(from, to);
+    ApplyLayout();
 }
 
 void TbsSkinCustomDBGrid::resizeEvent(QResizeEvent* event)
 {
-    TbsSkinCustomControl::resizeEvent(event);
-    LayoutParts();
-    SyncScrollBar();
-}
-
-void TbsSkinCustomDBGrid::LayoutParts()
-{
-    // A one-pixel border, the bar along the right edge inside it while it shows, the cells in the rest.
-    const QRect inside = rect().adjusted(1, 1, -1, -1);
-    const bool bar = FVScrollBar && FVScrollBar->parentWidget() == this && FVScrollBar->isVisibleTo(this);
-    const int barWidth = bar ? std::min(FVScrollBar->width(), inside.width()) : 0;
-    if (bar)
-        FVScrollBar->setGeometry(inside.right() - barWidth + 1, inside.top(), barWidth, inside.height());
-    FView->setGeometry(inside.adjusted(0, 0, -barWidth, 0));
-}
-
-bool TbsSkinCustomDBGrid::eventFilter(QObject* watched, QEvent* event)
-{
-    // The view's height decides how many rows a page of the bar holds.
-    if (watched == FView && event->type() == QEvent::Resize)
-        SyncScrollBar();
-    if (watched == FVScrollBar &&
-        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
-        LayoutParts();
-    return TbsSkinCustomControl::eventFilter(watched, event);
+    TbsSkinCustomGrid::resizeEvent(event);
+    SyncCurrentRow();
 }
 
 // ---- the attached scroll bar ----
 
-void TbsSkinCustomDBGrid::SetVScrollBar(TbsSkinScrollBar* bar)
+void TbsSkinCustomDBGrid::HookScrollBar(TbsSkinScrollBar* bar, bool vertical)
 {
-    if (FVScrollBar == bar)
+    if (!vertical) {
+        TbsSkinCustomGrid::HookScrollBar(bar, vertical);
         return;
-    if (FVScrollBar) {
-        FVScrollBar->removeEventFilter(this);
-        FVScrollBar->OnChange = nullptr;
-        disconnect(FVScrollBar, nullptr, this, nullptr);
     }
-    FVScrollBar = bar;
-    if (bar) {
-        bar->SetKind(sbVertical);
-        bar->setEnabled(true);
-        bar->hide();
-        bar->installEventFilter(this);
-        bar->OnChange = [this] { ScrollBarMoved(); };
-        // A bar destroyed before the grid leaves no dangling reference.
-        connect(bar, &QObject::destroyed, this, [this] {
-            FVScrollBar = nullptr;
-            LayoutParts();
-        });
-    }
-    LayoutParts();
-    SyncScrollBar();
+    // The vertical bar moves through the records: its own steps change its position.
+    bar->OnUpButtonClick = nullptr;
+    bar->OnDownButtonClick = nullptr;
+    bar->OnPageUp = nullptr;
+    bar->OnPageDown = nullptr;
+    bar->OnLastChange = nullptr;
+    bar->OnChange = [this] { ScrollBarMoved(); };
 }
 
-void TbsSkinCustomDBGrid::SyncScrollBar()
+void TbsSkinCustomDBGrid::UpdateScrollBars()
 {
-    if (!FVScrollBar)
+    TbsSkinScrollBar* bar = VScrollBar();
+    if (!bar || FSyncingBar)
         return;
     TQuery* dataSet = DataSet();
     const int records = dataSet && dataSet->Active() ? dataSet->RecordCount() : 0;
     const int visible = VisibleRowCount();
     FSyncingBar = true;
-    if (FVScrollBar->Max() != std::max(0, records - 1) || FVScrollBar->LargeChange() != visible) {
-        FVScrollBar->SetRange(0, std::max(0, records - 1), 0, FVScrollBar->Position());
-        FVScrollBar->SetSmallChange(1);
-        FVScrollBar->SetLargeChange(visible);
+    if (bar->Max() != std::max(0, records - 1) || bar->LargeChange() != visible) {
+        bar->SetRange(0, std::max(0, records - 1), 0, bar->Position());
+        bar->SetSmallChange(1);
+        bar->SetLargeChange(visible);
     }
-    FVScrollBar->SimplySetPosition(std::max(0, CurrentRow()));
-    FSyncingBar = false;
+    bar->SimplySetPosition(std::max(0, CurrentRecord()));
     // Shown only while the records do not fit; hiding it gives its width back to the cells.
     const bool needed = records > visible;
-    if (needed != FVScrollBar->isVisibleTo(FVScrollBar->parentWidget()))
-        FVScrollBar->setVisible(needed);
+    if (needed != bar->isVisibleTo(bar->parentWidget()))
+        bar->setVisible(needed);
+    FSyncingBar = false;
 }
 
 void TbsSkinCustomDBGrid::ScrollBarMoved()
@@ -329,7 +385,7 @@ void TbsSkinCustomDBGrid::ScrollBarMoved()
         return;
     CallHandler([&] {
         HideEditor();
-        dataSet->SetRecNo(FVScrollBar->Position() + 1);
+        dataSet->SetRecNo(VScrollBar()->Position() + 1);
     });
 }
 
@@ -347,85 +403,44 @@ TbsSkinScrollBar* AttachSkinScrollBars(TbsSkinCustomDBGrid* grid, TbsSkinData* s
 
 // ---- following the data set ----
 
-void TbsSkinCustomDBGrid::SyncCurrentRow()
-{
-    const int row = CurrentRow();
-    if (row < 0 || row >= FModel->rowCount())
-        return;
-    const int column = std::clamp(FView->currentIndex().column(), 0, std::max(0, FModel->columnCount() - 1));
-    const QModelIndex index = FModel->index(row, column);
-    FSyncing = true;
-    FView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    FView->scrollTo(index);
-    FSyncing = false;
-    RepaintIndicators();
-    SyncScrollBar();
-}
-
-void TbsSkinCustomDBGrid::RepaintIndicators()
-{
-    QHeaderView* header = FView->verticalHeader();
-    const int current = CurrentRow();
-    for (int row : {FIndicatorRow, current})
-        if (row >= 0 && row < FModel->rowCount())
-            header->viewport()->update(0, header->sectionViewportPosition(row), header->width(),
-                                       header->sectionSize(row));
-    FIndicatorRow = current;
-}
-
 void TbsSkinCustomDBGrid::LinkActiveChanged()
 {
     HideEditor();
-    FModel->SetDataSet(DataSet());
-    if (FModel->Refresh())
-        ApplyLayout();
-    SyncCurrentRow();
+    ApplyLayout();
 }
 
 void TbsSkinCustomDBGrid::LinkDataSetChanged()
 {
     HideEditor();
-    if (FModel->Refresh())
+    if (ColumnsOfDataSet() != FColumnCount)
         ApplyLayout();
     SyncCurrentRow();
+    InvalidateGrid();
 }
 
 void TbsSkinCustomDBGrid::LinkScrolled()
 {
     HideEditor();
-    // A move through the records changes no row: only the rows losing and gaining the current
-    // record repaint (through the current cell and the indicator), never the whole grid.
-    TQuery* dataSet = DataSet();
-    const int records = dataSet && dataSet->Active() ? dataSet->RecordCount() : 0;
-    if (records != FModel->rowCount() && FModel->Refresh())
-        ApplyLayout();
+    // A move inside the window repaints only the rows losing and gaining the current record.
     SyncCurrentRow();
-}
-
-void TbsSkinCustomDBGrid::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setPen(Skinned() ? FSkin.LinesColor : SysBtnShadow());
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TbsSkinCustomDBGrid::LinkRecordChanged(TField*)
 {
-    FModel->RefreshRow(CurrentRow());
-    RepaintIndicators();
+    InvalidateRow(Row());
 }
 
 void TbsSkinCustomDBGrid::LinkEditingChanged()
 {
-    RepaintIndicators();
+    InvalidateCell(0, Row());
 }
 
 void TbsSkinCustomDBGrid::LinkUpdateData()
 {
-    if (!FEditorModified)
+    if (!FEditorModified || !InplaceEditor())
         return;
     if (TField* field = SelectedField())
-        field->SetAsString(FEditor->text());
+        field->SetAsString(InplaceEditor()->text());
     FEditorModified = false;
 }
 
@@ -439,7 +454,7 @@ bool TbsSkinCustomDBGrid::CanModifyData() const
 
 bool TbsSkinCustomDBGrid::CanEditShow() const
 {
-    return FOptions.Contains(dgEditing) && !FReadOnly && SelectedField() && FModel->columnCount() > 0;
+    return FOptions.Contains(dgEditing) && !FReadOnly && SelectedField() && FColumnCount > 0 && !FInLayout;
 }
 
 bool TbsSkinCustomDBGrid::CanEditModify()
@@ -450,9 +465,20 @@ bool TbsSkinCustomDBGrid::CanEditModify()
     return FDataLink->Edit();
 }
 
-bool TbsSkinCustomDBGrid::EditorMode() const
+QString TbsSkinCustomDBGrid::GetEditText(int, int) const
 {
-    return FEditor->isVisible();
+    TField* field = SelectedField();
+    return field ? field->AsString() : QString();
+}
+
+TbsSkinInplaceEdit* TbsSkinCustomDBGrid::CreateEditor()
+{
+    return new TDBGridInplaceEdit(this);
+}
+
+TDBGridInplaceEdit* TbsSkinCustomDBGrid::InplaceEditor() const
+{
+    return static_cast<TDBGridInplaceEdit*>(FInplaceEdit);
 }
 
 void TbsSkinCustomDBGrid::ShowEditor()
@@ -465,31 +491,27 @@ void TbsSkinCustomDBGrid::ShowEditorWith(const QString& text, bool selectAll)
 {
     if (!CanEditShow())
         return;
-    const QModelIndex index = FModel->index(std::max(0, CurrentRow()), SelectedIndex());
-    FEditor->setGeometry(FView->visualRect(index));
-    FEditor->setFont(font());
-    FEditor->setAlignment(SelectedField()->Alignment() | Qt::AlignVCenter);
-    FEditor->setText(text);
-    FEditor->SetPickList(SelectedColumn().PickList, SelectedColumn().DropDownRows);
+    TbsSkinCustomGrid::ShowEditor();
+    TDBGridInplaceEdit* editor = InplaceEditor();
+    if (!editor || !EditorMode())
+        return;
+    editor->setAlignment(SelectedField()->Alignment() | Qt::AlignVCenter);
+    editor->setText(text);
+    editor->SetPickList(SelectedColumn().PickList, SelectedColumn().DropDownRows);
     FEditorModified = false;
-    FEditor->show();
-    FEditor->setFocus(Qt::OtherFocusReason);
+    editor->setFocus(Qt::OtherFocusReason);
     if (selectAll)
-        FEditor->selectAll();
+        editor->selectAll();
     else
-        FEditor->end(false);
+        editor->end(false);
 }
 
 void TbsSkinCustomDBGrid::HideEditor()
 {
-    if (!FEditor->isVisible())
-        return;
-    const bool hadFocus = FEditor->hasFocus();
-    FEditor->CloseUp(false);
-    FEditor->hide();
+    if (TDBGridInplaceEdit* editor = InplaceEditor(); editor && editor->isVisible())
+        editor->CloseUp(false);
     FEditorModified = false;
-    if (hadFocus)
-        FView->setFocus(Qt::OtherFocusReason);
+    TbsSkinCustomGrid::HideEditor();
 }
 
 bool TbsSkinCustomDBGrid::UnchangedInsert() const
@@ -518,13 +540,12 @@ void TbsSkinCustomDBGrid::MoveRecord(int distance)
         dataSet->Append();
 }
 
-void TbsSkinCustomDBGrid::MoveColumn(int column)
+void TbsSkinCustomDBGrid::SelectColumn(int column)
 {
-    const int count = FModel->columnCount();
-    if (count == 0)
+    if (FColumnCount == 0)
         return;
-    column = std::clamp(column, 0, count - 1);
-    if (column == SelectedIndex() && FView->currentIndex().isValid())
+    column = std::clamp(column, 0, FColumnCount - 1);
+    if (column == SelectedIndex())
         return;
     FireEvent(OnColExit);
     // The value being edited goes into its field before another column becomes current.
@@ -532,10 +553,7 @@ void TbsSkinCustomDBGrid::MoveColumn(int column)
         FDataLink->UpdateRecord();
         HideEditor();
     }
-    FSyncing = true;
-    FView->selectionModel()->setCurrentIndex(FModel->index(std::max(0, CurrentRow()), column),
-                                             QItemSelectionModel::ClearAndSelect);
-    FSyncing = false;
+    FocusCell(column + FIndicatorOffset, Row(), true);
     FireEvent(OnColEnter);
 }
 
@@ -582,16 +600,16 @@ bool TbsSkinCustomDBGrid::KeyDown(QKeyEvent* event)
             dataSet->MoveBy(-VisibleRowCount());
             break;
         case Qt::Key_Left:
-            ctrl ? MoveColumn(0) : MoveColumn(SelectedIndex() - 1);
+            ctrl ? SelectColumn(0) : SelectColumn(SelectedIndex() - 1);
             break;
         case Qt::Key_Right:
-            ctrl ? MoveColumn(FModel->columnCount() - 1) : MoveColumn(SelectedIndex() + 1);
+            ctrl ? SelectColumn(FColumnCount - 1) : SelectColumn(SelectedIndex() + 1);
             break;
         case Qt::Key_Home:
-            ctrl ? dataSet->First() : MoveColumn(0);
+            ctrl ? dataSet->First() : SelectColumn(0);
             break;
         case Qt::Key_End:
-            ctrl ? dataSet->Last() : MoveColumn(FModel->columnCount() - 1);
+            ctrl ? dataSet->Last() : SelectColumn(FColumnCount - 1);
             break;
         case Qt::Key_Tab:
         case Qt::Key_Backtab: {
@@ -600,16 +618,16 @@ bool TbsSkinCustomDBGrid::KeyDown(QKeyEvent* event)
                 break;
             }
             const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
-            const int last = FModel->columnCount() - 1;
+            const int last = FColumnCount - 1;
             if (!back && SelectedIndex() < last) {
-                MoveColumn(SelectedIndex() + 1);
+                SelectColumn(SelectedIndex() + 1);
             } else if (back && SelectedIndex() > 0) {
-                MoveColumn(SelectedIndex() - 1);
+                SelectColumn(SelectedIndex() - 1);
             } else if (!back && dataSet->RecNo() < dataSet->RecordCount()) {
-                MoveColumn(0);
+                SelectColumn(0);
                 dataSet->Next();
             } else if (back && dataSet->RecNo() > 1) {
-                MoveColumn(last);
+                SelectColumn(last);
                 dataSet->Prior();
             } else {
                 handled = false; // past the first or last cell the focus moves on
@@ -666,26 +684,95 @@ bool TbsSkinCustomDBGrid::KeyDown(QKeyEvent* event)
         ShowEditorWith(QString(), false);
     }
     QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), text);
-    QCoreApplication::sendEvent(FEditor, &typed);
-    if (FEditor->text().isEmpty())
+    QCoreApplication::sendEvent(InplaceEditor(), &typed);
+    if (InplaceEditor()->text().isEmpty())
         HideEditor();
     return true;
 }
 
-void TbsSkinCustomDBGrid::CellPressed(const QModelIndex& index)
+void TbsSkinCustomDBGrid::CellPressed(int record, int column)
 {
     TQuery* dataSet = DataSet();
     if (!dataSet || !dataSet->Active())
         return;
-    bool moved = false;
     CallHandler([&] {
-        if (index.row() != CurrentRow())
-            dataSet->MoveBy(index.row() - CurrentRow());
-        MoveColumn(index.column());
-        moved = true;
+        // The value being edited goes into its field before the record moves.
+        if (EditorMode())
+            FDataLink->UpdateRecord();
+        HideEditor();
+        const int current = CurrentRecord();
+        if (record != current && current >= 0)
+            dataSet->MoveBy(record - current);
+        SelectColumn(column);
+        FPressedData = true;
     });
-    if (moved)
-        FireEvent(OnCellClick, index.column());
+}
+
+void TbsSkinCustomDBGrid::mousePressEvent(QMouseEvent* event)
+{
+    FPressedTitle = -1;
+    FPressedData = false;
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    const TGridCoord cell = MouseCoord(at.x(), at.y());
+    TbsGridState sizing = gsNormal;
+    int index = 0, pos = 0, ofs = 0;
+    if (FOptions.Contains(dgColumnResize) && SizingTest(at.x(), at.y(), sizing, index, pos, ofs)) {
+        CallHandler([&] {
+            if (EditorMode())
+                FDataLink->UpdateRecord();
+        });
+        TbsSkinCustomGrid::mousePressEvent(event);
+        return;
+    }
+    if (cell.X < 0)
+        return;
+    const int column = cell.X - FIndicatorOffset;
+    if (cell.Y < FTitleOffset) {
+        if (column >= 0 && column < FColumnCount)
+            FPressedTitle = column;
+        // Moving a column is the base grid's.
+        if (FOptions.Contains(dgColumnResize))
+            TbsSkinCustomGrid::mousePressEvent(event);
+        return;
+    }
+    if (column >= 0)
+        CellPressed(FBufferTop + cell.Y - FTitleOffset, column);
+}
+
+void TbsSkinCustomDBGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    const TbsGridState state = GridState();
+    if (state != gsNormal)
+        TbsSkinCustomGrid::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || state == gsColSizing || state == gsRowSizing)
+        return;
+    const QPoint at = event->position().toPoint();
+    const TGridCoord cell = MouseCoord(at.x(), at.y());
+    const bool moved = state == gsColMoving && cell.X - FIndicatorOffset != FPressedTitle;
+    if (FPressedTitle >= 0 && !moved && cell.Y >= 0 && cell.Y < FTitleOffset &&
+        cell.X - FIndicatorOffset == FPressedTitle)
+        FireEvent(OnTitleClick, FPressedTitle);
+    else if (FPressedData && cell.X >= FIndicatorOffset && cell.Y >= FTitleOffset)
+        FireEvent(OnCellClick, SelectedIndex());
+    FPressedTitle = -1;
+    FPressedData = false;
+}
+
+void TbsSkinCustomDBGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const TGridCoord cell = MouseCoord(at.x(), at.y());
+    if (event->button() == Qt::LeftButton && cell.X >= FIndicatorOffset && cell.Y >= FTitleOffset)
+        CallHandler([this] { ShowEditor(); });
+}
+
+void TbsSkinCustomDBGrid::wheelEvent(QWheelEvent* event)
+{
+    WheelTurned(event->angleDelta().y());
+    event->accept();
 }
 
 void TbsSkinCustomDBGrid::WheelTurned(int delta)
@@ -701,11 +788,6 @@ void TbsSkinCustomDBGrid::WheelTurned(int delta)
         HideEditor();
         dataSet->MoveBy(-notches);
     });
-}
-
-void TbsSkinCustomDBGrid::CellDoubleClicked()
-{
-    CallHandler([this] { ShowEditor(); });
 }
 
 void TbsSkinCustomDBGrid::FocusLeft()

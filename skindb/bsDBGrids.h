@@ -3,7 +3,6 @@
 #pragma once
 
 #include "TSet.h"
-#include "bsSkinControl.h"
 #include "bsSkinGrids.h"
 
 #include <QFont>
@@ -14,15 +13,12 @@
 
 class QFocusEvent;
 class QKeyEvent;
-class QModelIndex;
 class QPainter;
 class TDataSource;
 class TField;
 class TQuery;
 class TbsSkinMessage;
 class TbsSkinScrollBar;
-class TbsDBGridModel;
-class TbsDBGridView;
 class TbsGridDataLink;
 class TDBGridInplaceEdit;
 
@@ -63,12 +59,13 @@ struct TbsColumn {
     int DropDownRows = 7;
 };
 
-// One grid row per record and one column per field, titled with the field's name, painted from
-// the skin's "grid" object (or in system colours without one). The grid's current row is the
-// data set's current record. Typing, F2 or a double click edit the current
-// cell in place; the value is written into the field when the row is left (and so posted by the
-// data set) or the grid loses the focus.
-class TbsSkinCustomDBGrid : public TbsSkinCustomControl {
+// One grid column per shown column plus the indicator column, titled with the field's name, and
+// one grid row per record in the window of records that fits below the title row; the grid's
+// current row is the data set's current record. Painted from the skin's "grid" object (or in system
+// colours without one). Typing, F2 or a double click edit the current cell in place; the value is
+// written into the field when the row is left (and so posted by the data set) or the grid loses
+// the focus.
+class TbsSkinCustomDBGrid : public TbsSkinCustomGrid {
     Q_OBJECT
 public:
     explicit TbsSkinCustomDBGrid(QWidget* parent = nullptr);
@@ -89,54 +86,55 @@ public:
     // The wheel moves the current record either way; this only records the window's setting.
     bool MouseWheelSupport() const { return FMouseWheelSupport; }
     void SetMouseWheelSupport(bool value) { FMouseWheelSupport = value; }
-    // The height of a data cell (the grid line comes on top): the skin's cell height, or the
+    // The height of a data cell (the grid line comes below it): the skin's cell height, or the
     // font's, while UseSkinCellHeight is on, the stored height otherwise. Never below 1.
-    int DefaultRowHeight() const;
-    void SetDefaultRowHeight(int value);
-    bool UseSkinCellHeight() const { return FUseSkinCellHeight; }
-    void SetUseSkinCellHeight(bool value);
+    int DefaultRowHeight() const override;
     // The height of the title row's cells.
     int TitleHeight() const;
     QFont TitleFont() const { return FTitleFont; }
     void SetTitleFont(const QFont& font);
-    // The line colour of an unskinned grid (a skinned one takes the skin's).
-    QColor GridLineColor() const { return FGridLineColor; }
-    void SetGridLineColor(const QColor& color);
-    // Painting from the "grid" object of the skin (false: the default look).
-    bool Skinned() const { return FSkin.Skinned(); }
-    const TbsGridSkin& Skin() const { return FSkin; }
-    // The vertical bar (not owned) shows where the current record lies in the data set and
-    // moves there when dragged; it is laid out along the grid's right edge when it is a child.
-    TbsSkinScrollBar* VScrollBar() const { return FVScrollBar; }
-    void SetVScrollBar(TbsSkinScrollBar* bar);
     // An explicit width for the column of a field; other columns take their field's default width.
     void SetColumnWidth(const QString& fieldName, int width);
     // The columns shown, in order; without any, one column per field titled with its name. A column
     // whose field the data set lacks stays empty.
     void SetColumns(const QList<TbsColumn>& columns);
-    // The grid's colour (the data cells of an unskinned grid; silver makes the lines grey), and
-    // the colour of the title row and the indicator column.
-    QColor Color() const { return FColor; }
-    void SetCellColor(const QColor& color);
-    void SetFixedColor(const QColor& color);
+    // The grid's colour (the data cells of an unskinned grid; silver makes the lines grey).
+    void SetCellColor(const QColor& color) { SetColor(color); }
 
-    // The current column (0 = first field).
+    // The number of columns shown (the indicator column not counted) and the settings, field and
+    // title of one.
+    int ColumnCount() const { return FColumnCount; }
+    TbsColumn Column(int column) const;
+    TField* ColumnField(int column) const;
+    QString ColumnTitle(int column) const;
+    // The current column (0 = first shown column).
     int SelectedIndex() const;
     void SetSelectedIndex(int column);
     TField* SelectedField() const;
-    // The number of data rows that fit into the grid.
+    // The number of data rows that fit into the grid, and the records shown now.
     int VisibleRowCount() const;
-    // What the cell of data row row and column shows.
+    int DataRowCount() const;
+    // The grid row that shows record (0 = first record of the data set); -1 when it is not shown.
+    int RowOfRecord(int record) const;
+    // The rectangle of the cell showing record in column; empty when it is not shown.
+    QRect DataCellRect(int record, int column) const;
+    // The rectangle of column's title cell.
+    QRect TitleRect(int column) const;
+    int TitleOffset() const { return FTitleOffset; }
+    int IndicatorOffset() const { return FIndicatorOffset; }
+    // What the cell of record row and column shows.
     QString CellText(int row, int column) const;
 
     void GetSkinData() override;
 
-    bool EditorMode() const;
-    void ShowEditor();
-    void HideEditor();
-    TDBGridInplaceEdit* InplaceEditor() const { return FEditor; }
+    void ShowEditor() override;
+    void HideEditor() override;
+    TDBGridInplaceEdit* InplaceEditor() const;
     // The settings of the current column.
     TbsColumn SelectedColumn() const;
+
+    // Keyboard, from the grid or from its editor; answers whether the key was the grid's.
+    bool KeyDown(QKeyEvent* event) override;
 
     std::function<void(int column)> OnCellClick;
     std::function<void(int column)> OnTitleClick;
@@ -144,16 +142,26 @@ public:
     std::function<void()> OnColExit;
 
 protected:
+    void DrawCell(QPainter& painter, int col, int row, const QRect& rect, TGridDrawState state) override;
+    bool CanEditShow() const override;
+    bool CanEditModify() override;
+    QString GetEditText(int col, int row) const override;
+    TbsSkinInplaceEdit* CreateEditor() override;
+    void EditorChanged() override { FEditorModified = true; }
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void ColWidthsChanged() override;
+    bool BeginColumnDrag(int& origin, int destination) override;
+    void UpdateScrollBars() override;
+    void HookScrollBar(TbsSkinScrollBar* bar, bool vertical) override;
     void resizeEvent(QResizeEvent* event) override;
-    // The cells are the view's; the grid itself paints only its one-pixel border.
-    void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     friend class TbsGridDataLink;
-    friend class TbsDBGridView;
     friend class TDBGridInplaceEdit;
-    friend class TbsDBGridHeader;
 
     // Data link notifications.
     void LinkActiveChanged();
@@ -163,70 +171,49 @@ private:
     void LinkEditingChanged();
     void LinkUpdateData();
 
-    // Keyboard, from the grid or from its editor; answers whether the key was the grid's.
-    bool KeyDown(QKeyEvent* event);
-    void CellPressed(const QModelIndex& index);
-    void CellDoubleClicked();
+    void CellPressed(int record, int column);
     void FocusLeft();
-    // Asked by the editor before its first change: puts the data set into edit state.
-    bool CanEditModify();
-    void EditorChanged() { FEditorModified = true; }
 
-    bool CanEditShow() const;
     bool CanModifyData() const;
     // Whether an insertion that nobody changed is pending.
     bool UnchangedInsert() const;
     void MoveRecord(int distance);
-    void MoveColumn(int column);
+    void SelectColumn(int column);
     void DeleteRecord();
     void ShowEditorWith(const QString& text, bool selectAll);
+    // Moves the window of records so that it shows the current record, and the current row to it.
     void SyncCurrentRow();
-    // Repaints the indicators of the row that showed the current record and of the one showing
-    // it now. Not through the model: a header told of changed header data measures its sections.
-    void RepaintIndicators();
+    // The columns and rows of the grid from the data set, the fields and the options.
     void ApplyLayout();
-    int CurrentRow() const;
+    int ColumnsOfDataSet() const;
+    int CurrentRecord() const;
     void WheelTurned(int delta);
 
-    // Painting, in the view's viewport and headers (bsDBGridPainting.cpp).
-    void PaintCells(QPainter& painter, const QRect& exposed) const;
-    void PaintDataCell(QPainter& painter, const QRect& section, int row, int column) const;
-    void PaintTitle(QPainter& painter, const QRect& section, int column) const;
-    void PaintIndicator(QPainter& painter, const QRect& section, int row) const;
-    void PaintFixedCell(QPainter& painter, const QRect& cell) const;
-    void PaintLines(QPainter& painter, const QRect& section, bool fixed) const;
-    void PaintBackground(QPainter& painter, const QRect& area) const;
-    QRect CellOf(const QRect& section) const;
-    QColor LineColor() const;
-    bool GridFocused() const;
+    // Painting of the cells (bsDBGridPainting.cpp).
+    void DrawTitle(QPainter& painter, const QRect& cell, int column);
+    void DrawIndicator(QPainter& painter, const QRect& cell, int row);
+    void DrawDataCell(QPainter& painter, const QRect& cell, int record, int column);
 
-    // The attached bar.
-    void SyncScrollBar();
     void ScrollBarMoved();
-    void LayoutParts();
 
     std::unique_ptr<TbsGridDataLink> FDataLink;
-    TbsDBGridModel* FModel;
-    TbsDBGridView* FView;
-    TDBGridInplaceEdit* FEditor;
     TbsDBGridOptions FOptions;
     bool FReadOnly = false;
     TbsSkinMessage* FSkinMessage = nullptr;
     bool FMouseWheelSupport = false;
-    TbsGridSkin FSkin;
-    TbsSkinScrollBar* FVScrollBar = nullptr;
     bool FSyncingBar = false;
-    int FIndicatorRow = -1; // the row whose indicator was painted last
-    int FWheelRest = 0;     // a turn of less than one notch, kept for the next
-    QColor FColor;
-    QColor FFixedColor;
-    QColor FGridLineColor;
-    int FDefaultRowHeight = 17;
-    bool FUseSkinCellHeight = true;
+    int FWheelRest = 0; // a turn of less than one notch, kept for the next
     QFont FTitleFont;
+    QList<TbsColumn> FColumnList;
+    int FColumnCount = 0;
     QHash<QString, int> FColumnWidths;
+    int FTitleOffset = 1, FIndicatorOffset = 1;
+    int FBufferTop = 0; // the record shown in the first data row
     bool FEditorModified = false;
-    bool FSyncing = false;
+    bool FInLayout = false;
+    // Where the left button went down: a title column, or a data cell (record, column).
+    int FPressedTitle = -1;
+    bool FPressedData = false;
 };
 
 class TbsSkinDBGrid : public TbsSkinCustomDBGrid {

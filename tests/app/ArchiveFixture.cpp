@@ -2,6 +2,7 @@
 #include "ArchiveFixture.h"
 
 #include "DataAccess.h"
+#include "TQuery.h"
 #include "TNodeData.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -12,7 +13,6 @@
 #include "bsSkinCtrls.h"
 #include "bsSkinMenus.h"
 
-#include <QTableView>
 #include <QTest>
 
 void ArchiveTest::SetUp()
@@ -118,10 +118,11 @@ void ArchiveTest::ClickPerson(const QString& name)
 
 QStringList ArchiveTest::ListedPeople()
 {
-    QAbstractItemModel* model = Form4->bsSkinDBGrid1->findChild<QTableView*>()->model();
+    TbsSkinDBGrid* grid = Form4->bsSkinDBGrid1;
+    const int records = grid->DataSet() && grid->DataSet()->Active() ? grid->DataSet()->RecordCount() : 0;
     QStringList names;
-    for (int row = 0; row < model->rowCount(); ++row)
-        names << model->index(row, 1).data().toString();
+    for (int row = 0; row < records; ++row)
+        names << grid->CellText(row, 1);
     return names;
 }
 

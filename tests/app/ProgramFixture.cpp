@@ -12,7 +12,6 @@
 #include "bsSkinCtrls.h"
 
 #include <QApplication>
-#include <QTableView>
 #include <QTest>
 
 void ProgramTest::SetUp()
@@ -121,16 +120,14 @@ void ProgramTest::LogIn(const QString& account, const QString& password)
 
 void ProgramTest::ClickCell(TbsSkinDBGrid* grid, int row, int column)
 {
-    auto* view = grid->findChild<QTableView*>();
-    ASSERT_TRUE(view);
-    const QRect cell = view->visualRect(view->model()->index(row, column));
+    const QRect cell = grid->DataCellRect(row, column);
     ASSERT_TRUE(cell.isValid());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, cell.center());
 }
 
 void ProgramTest::KeyOnGrid(TbsSkinDBGrid* grid, int key, Qt::KeyboardModifiers modifiers)
 {
     QWidget* target = grid->EditorMode() ? static_cast<QWidget*>(grid->InplaceEditor())
-                                         : static_cast<QWidget*>(grid->findChild<QTableView*>());
+                                         : static_cast<QWidget*>(grid);
     QTest::keyClick(target, Qt::Key(key), modifiers);
 }

@@ -14,7 +14,6 @@
 #include "bsdbctrls.h"
 
 #include <QApplication>
-#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -22,7 +21,7 @@ namespace {
 
 int GridRows(TbsSkinDBGrid* grid)
 {
-    return grid->findChild<QTableView*>()->model()->rowCount();
+    return grid->DataRowCount();
 }
 
 QStringList Texts(const QVariantList& values)
@@ -147,14 +146,14 @@ TEST_F(ToDoTest, GridKeyboardAppendsOnDownCancelsAnUntouchedRowOnUpAndPostsTyped
 
     // Typing on a cell edits it in place; moving to another row posts it.
     KeyOnGrid(grid, Qt::Key_Down);
-    TypeText(grid->findChild<QTableView*>(), QStringLiteral("买票"));
+    TypeText(grid, QStringLiteral("买票"));
     ASSERT_TRUE(grid->EditorMode());
     KeyOnGrid(grid, Qt::Key_Up);
     EXPECT_EQ(Titles(), QStringList({"开会", "<null>", "买票"}));
 
     // Escape drops a change not yet posted.
     ClickCell(grid, 0, 1);
-    TypeText(grid->findChild<QTableView*>(), QStringLiteral("X"));
+    TypeText(grid, QStringLiteral("X"));
     KeyOnGrid(grid, Qt::Key_Escape);
     KeyOnGrid(grid, Qt::Key_Escape);
     KeyOnGrid(grid, Qt::Key_Down);

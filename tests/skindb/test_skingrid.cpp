@@ -10,7 +10,6 @@
 #include "bsSkinScrollBar.h"
 
 #include <QApplication>
-#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -23,26 +22,24 @@ protected:
         grid = new TbsSkinDBGrid(&window);
         grid->resize(400, 200);
         grid->SetDataSource(&source);
-        view = grid->findChild<QTableView*>();
         window.resize(420, 220);
         window.show();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    QWidget* Cells() const { return view->viewport(); }
-    QRect CellRect(int row, int column) const { return view->visualRect(view->model()->index(row, column)); }
+    QWidget* Cells() const { return grid; }
+    QRect CellRect(int row, int column) const { return grid->DataCellRect(row, column); }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget* target = grid->EditorMode() ? static_cast<QWidget*>(grid->InplaceEditor()) : view;
+        QWidget* target = grid->EditorMode() ? static_cast<QWidget*>(grid->InplaceEditor()) : grid;
         QTest::keyClick(target, Qt::Key(key), modifiers);
     }
-    // The viewport as painted now.
+    // The grid as painted now.
     QImage Painted() const { return Cells()->grab().toImage(); }
 
     QWidget window;
     TDataSource source;
     TbsSkinDBGrid* grid;
-    QTableView* view;
     TDialogRecorder dialogs;
 };
 
@@ -55,10 +52,13 @@ TEST_F(SkinGridTest, OurSkinGivesRowsAndTitlesOf19PixelsWhateverRowHeightWasStor
     EXPECT_EQ(grid->DefaultRowHeight(), 19);
     EXPECT_EQ(grid->TitleHeight(), 19);
     // The row line comes below the cell.
-    EXPECT_EQ(view->rowHeight(0), 20);
+    EXPECT_EQ(CellRect(0, 0).height(), 19);
+    EXPECT_EQ(CellRect(1, 0).top() - CellRect(0, 0).top(), 20);
+    EXPECT_EQ(grid->TitleRect(0).height(), 19);
     grid->SetUseSkinCellHeight(false);
     EXPECT_EQ(grid->DefaultRowHeight(), 17);
-    EXPECT_EQ(view->rowHeight(0), 18);
+    EXPECT_EQ(CellRect(0, 0).height(), 17);
+    EXPECT_EQ(CellRect(1, 0).top() - CellRect(0, 0).top(), 18);
 }
 
 TEST_F(SkinGridTest, AFlatCellInTheSkinStillGivesRowsOfOnePixel)
@@ -97,20 +97,20 @@ TEST_F(SkinGridTest, AGridObjectFirstInTheListIsDrawnSkinnedAndASilverGridDrawsG
     EXPECT_EQ(grid->DefaultRowHeight(), 15);
 
     const QRect other = CellRect(1, 1);
-    const QRect section(view->columnViewportPosition(1), view->rowViewportPosition(1), view->columnWidth(1),
-                        view->rowHeight(1));
+    // The lines lie in the gap after the cell.
+    const QPoint vertical(other.right() + 1, other.center().y()),
+        horizontal(other.center().x(), other.bottom() + 1);
     QImage painted = Painted();
     EXPECT_EQ(painted.pixelColor(other.left() + 1, other.top() + 1), QColor(153, 102, 51));
-    EXPECT_EQ(painted.pixelColor(section.right(), section.center().y()), QColor(128, 0, 0));
-    EXPECT_EQ(painted.pixelColor(section.center().x(), section.bottom()), QColor(128, 0, 0));
+    EXPECT_EQ(painted.pixelColor(vertical), QColor(128, 0, 0));
+    EXPECT_EQ(painted.pixelColor(horizontal), QColor(128, 0, 0));
 
     grid->SetCellColor(QColor(192, 192, 192));
     painted = Painted();
-    EXPECT_EQ(painted.pixelColor(section.right(), section.center().y()), QColor(128, 128, 128));
+    EXPECT_EQ(painted.pixelColor(vertical), QColor(128, 128, 128));
 
     // The title row is the fixed cell's picture.
-    QWidget* titles = view->horizontalHeader()->viewport();
-    EXPECT_EQ(titles->grab().toImage().pixelColor(view->columnViewportPosition(1) + 1, 1), QColor(Qt::red));
+    EXPECT_EQ(painted.pixelColor(grid->TitleRect(1).topLeft() + QPoint(1, 1)), QColor(Qt::red));
 }
 
 TEST_F(SkinGridTest, TheFocusedCellIsTheFocusPictureAndMovesWithTheRecord)
@@ -125,8 +125,8 @@ TEST_F(SkinGridTest, TheFocusedCellIsTheFocusPictureAndMovesWithTheRecord)
     small.LoadInto(skin);
     grid->SetSkinData(&skin);
     OpenPeople();
-    view->setFocus();
-    QTRY_VERIFY(view->hasFocus());
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
     EXPECT_EQ(Painted().pixelColor(CellRect(0, 0).topLeft() + QPoint(1, 1)), QColor(Qt::blue));
     q.Next();
     const QImage painted = Painted();
@@ -137,22 +137,22 @@ TEST_F(SkinGridTest, TheFocusedCellIsTheFocusPictureAndMovesWithTheRecord)
 TEST_F(SkinGridTest, DownOnTheLastRowAppendsWhatUpCancelsUntilSomethingIsTyped)
 {
     OpenPeople();
-    view->setFocus();
+    grid->setFocus();
     q.Last();
     Key(Qt::Key_Down);
     EXPECT_EQ(q.State(), dsInsert);
-    EXPECT_EQ(view->model()->rowCount(), 4);
+    EXPECT_EQ(grid->DataRowCount(), 4);
     // Down again on the untouched new last row stays there.
     Key(Qt::Key_Down);
     EXPECT_EQ(q.State(), dsInsert);
     Key(Qt::Key_Up);
     EXPECT_EQ(q.State(), dsBrowse);
-    EXPECT_EQ(view->model()->rowCount(), 3);
+    EXPECT_EQ(grid->DataRowCount(), 3);
     EXPECT_EQ(FileColumn(), QStringList({"张三", "李四", "王五"}));
 
     Key(Qt::Key_Down);
     grid->SetSelectedIndex(1);
-    QTest::keyClicks(view, QStringLiteral("Zhao"));
+    QTest::keyClicks(grid, QStringLiteral("Zhao"));
     ASSERT_TRUE(grid->EditorMode());
     Key(Qt::Key_Up);
     EXPECT_EQ(FileColumn(), QStringList({"张三", "李四", "王五", "Zhao"}));
@@ -161,7 +161,7 @@ TEST_F(SkinGridTest, DownOnTheLastRowAppendsWhatUpCancelsUntilSomethingIsTyped)
 TEST_F(SkinGridTest, CtrlDeleteAsksThroughTheDialogsAndOnlyCancelKeepsTheRecord)
 {
     OpenPeople();
-    view->setFocus();
+    grid->setFocus();
     q.Next();
     dialogs.AnswerNext(mrCancel);
     Key(Qt::Key_Delete, Qt::ControlModifier);
@@ -180,7 +180,7 @@ TEST_F(SkinGridTest, AReadOnlyGridIgnoresInsertAndCtrlDeleteButReportsClicksAfte
     OpenPeople();
     QList<int> seenRecords;
     grid->OnCellClick = [&](int) { seenRecords.append(q.RecNo()); };
-    view->setFocus();
+    grid->setFocus();
     Key(Qt::Key_Insert);
     Key(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(q.State(), dsBrowse);
@@ -190,8 +190,7 @@ TEST_F(SkinGridTest, AReadOnlyGridIgnoresInsertAndCtrlDeleteButReportsClicksAfte
     QTest::mouseClick(Cells(), Qt::LeftButton, {}, CellRect(2, 1).center());
     EXPECT_EQ(seenRecords, QList<int>({3}));
     // A title click moves nothing and raises no cell click.
-    QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                      QPoint(view->columnViewportPosition(0) + 5, 5));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->TitleRect(0).topLeft() + QPoint(5, 5));
     EXPECT_EQ(q.RecNo(), 3);
     EXPECT_EQ(seenRecords, QList<int>({3}));
 }
@@ -224,7 +223,7 @@ TEST_F(SkinGridTest, APickListChoosesAValueButNeverBlanksOneItLacks)
     name.PickList = {QStringLiteral("张三"), QStringLiteral("李四")};
     grid->SetColumns({{QStringLiteral("ID")}, name});
     OpenPeople();
-    view->setFocus();
+    grid->setFocus();
     q.Last(); // 王五, not in the list
     grid->SetSelectedIndex(1);
     Key(Qt::Key_F2);
@@ -278,12 +277,29 @@ TEST_F(ScrollBarGridTest, TheBarShowsOnlyWhileTheRecordsDoNotFitAndFollowsTheRec
     // Inside the grid's rectangle, along its right edge; the cells leave room for it.
     EXPECT_TRUE(grid->rect().contains(bar->geometry()));
     EXPECT_EQ(bar->geometry().right(), grid->width() - 2);
-    EXPECT_LE(view->geometry().right(), bar->geometry().left());
+    EXPECT_LE(grid->ClientArea().right(), bar->geometry().left());
     EXPECT_EQ(bar->Max(), 199);
     q.SetRecNo(100);
     EXPECT_EQ(bar->Position(), 99);
     q.Last();
     EXPECT_EQ(bar->Position(), 199);
+}
+
+TEST_F(ScrollBarGridTest, RowsMovedInThePaintedCellsShowWhatAFullRepaintShows)
+{
+    OpenPeople();
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    Painted();
+    // Past the last row shown the window moves a record at a time, then back up, then a jump.
+    for (int step :
+         {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 2, -3}) {
+        SCOPED_TRACE(q.RecNo());
+        q.MoveBy(step);
+        const QImage moved = Painted();
+        grid->InvalidateGrid();
+        EXPECT_EQ(moved, Painted());
+    }
 }
 
 TEST_F(ScrollBarGridTest, DraggingTheThumbToTheEndMovesToTheLastRecord)
@@ -300,7 +316,7 @@ TEST_F(ScrollBarGridTest, DraggingTheThumbToTheEndMovesToTheLastRecord)
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(thumb.x(), bar->height() + 50));
     EXPECT_EQ(q.RecNo(), 200);
     // The last record is shown.
-    EXPECT_TRUE(view->viewport()->rect().contains(CellRect(199, 1)));
+    EXPECT_TRUE(grid->ClientArea().contains(CellRect(199, 1)));
     EXPECT_EQ(q.State(), dsBrowse);
 }
 
@@ -308,12 +324,13 @@ TEST_F(ScrollBarGridTest, ABarDestroyedFirstIsForgottenAndItsRoomGivenBack)
 {
     OpenPeople();
     ASSERT_TRUE(bar->isVisible());
-    const int narrow = view->width();
+    const int narrow = grid->ClientArea().width();
     delete bar;
     EXPECT_EQ(grid->VScrollBar(), nullptr);
-    EXPECT_GT(view->width(), narrow);
+    EXPECT_GT(grid->ClientArea().width(), narrow);
     q.Last();
-    EXPECT_EQ(view->currentIndex().row(), 199);
+    ASSERT_GE(grid->RowOfRecord(199), 0);
+    EXPECT_EQ(grid->Row(), grid->RowOfRecord(199));
 }
 
 } // namespace
