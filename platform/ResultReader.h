@@ -104,28 +104,46 @@ private:
     }
 
     using Block = std::unique_ptr<T[]>;
-    // Per thread, as the arrays are: no lock is needed.
-    static std::vector<Block>& SpareBlocks()
+    static constexpr std::size_t MostSpare = SpareBytes / (BlockSize * sizeof(T));
+    // Per thread, as the arrays are, so no lock is needed. Plain storage, with its blocks freed
+    // when the thread ends, so that arrays destroyed even later (static ones) find it and then
+    // free their blocks at once.
+    struct Spare {
+        T* Blocks[MostSpare];
+        int Count; // -1 once the thread has ended
+    };
+    struct SpareRelease {
+        ~SpareRelease()
+        {
+            Spare& spare = TheSpare();
+            for (int i = 0; i < spare.Count; ++i)
+                Block(spare.Blocks[i]).reset();
+            spare.Count = -1;
+        }
+    };
+    static Spare& TheSpare()
     {
-        thread_local std::vector<Block> spare;
+        static_assert(std::is_trivially_destructible_v<Spare>);
+        thread_local constinit Spare spare{};
         return spare;
     }
     static Block NewBlock()
     {
-        std::vector<Block>& spare = SpareBlocks();
-        if (spare.empty())
+        Spare& spare = TheSpare();
+        if (spare.Count <= 0)
             return std::make_unique_for_overwrite<T[]>(BlockSize);
-        Block block = std::move(spare.back());
-        spare.pop_back();
-        return block;
+        return Block(spare.Blocks[--spare.Count]);
     }
     void GiveBackBlocks()
     {
-        std::vector<Block>& spare = SpareBlocks();
+        Spare& spare = TheSpare();
+        if (!FBlocks.empty() && spare.Count == 0) {
+            thread_local SpareRelease release; // frees what is kept when the thread ends
+        }
         for (Block& block : FBlocks) {
-            if ((spare.size() + 1) * BlockSize * sizeof(T) > SpareBytes)
+            if (spare.Count < 0 || std::size_t(spare.Count) == MostSpare)
                 break;
-            spare.push_back(std::move(block));
+            spare.Blocks[spare.Count++] = block.release();
         }
         FBlocks.clear();
     }
