@@ -9,13 +9,14 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
+#include <array>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <sqlite3.h>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -171,11 +172,70 @@ QList<ResultColumn> ReadColumns(sqlite3_stmt* statement, bool hasRow)
     return columns;
 }
 
+// Characters of one byte, eight at a time while they last.
+void CopyAscii(const unsigned char*& in, const unsigned char* end, char16_t*& out)
+{
+    constexpr quint64 HighBits = 0x8080808080808080u;
+    quint64 eight = 0;
+    while (end - in >= 8 && (std::memcpy(&eight, in, 8), (eight & HighBits) == 0)) {
+        for (int i = 0; i < 8; ++i)
+            out[i] = char16_t(in[i]);
+        in += 8;
+        out += 8;
+    }
+    for (; in < end && *in < 0x80; ++in)
+        *out++ = char16_t(*in);
+}
+
+// The UTF-16 of one character of two or three bytes at in, or 0 when the bytes are anything else:
+// too few, not a continuation, too long a form, a surrogate.
+char16_t DecodeTwoOrThree(const unsigned char* in, const unsigned char* end, int& used)
+{
+    const unsigned lead = in[0];
+    if (lead >= 0xc2 && lead < 0xe0 && end - in >= 2 && (in[1] & 0xc0) == 0x80) {
+        used = 2;
+        return char16_t((lead & 0x1f) << 6 | (in[1] & 0x3f));
+    }
+    if (lead >= 0xe0 && lead < 0xf0 && end - in >= 3 && (in[1] & 0xc0) == 0x80 && (in[2] & 0xc0) == 0x80) {
+        const unsigned unit = (lead & 0x0f) << 12 | (in[1] & 0x3f) << 6 | (in[2] & 0x3f);
+        used = 3;
+        return unit >= 0x800 && (unit < 0xd800 || unit > 0xdfff) ? char16_t(unit) : 0;
+    }
+    return 0;
+}
+
+// Text as QString::fromUtf8 decodes it. Reading a large result decodes every text it shows, and
+// Qt's decoder takes a slow path for each character beyond ASCII; the text of a table is ASCII and
+// characters of two or three bytes (Chinese), decoded here directly. Anything else (characters of
+// four bytes, invalid bytes, a leading byte order mark) is left whole to Qt's decoder, so every
+// text decodes exactly as there.
+QString DecodeUtf8(std::string_view bytes)
+{
+    if (bytes.starts_with("\xef\xbb\xbf")) // a byte order mark, which Qt's decoder drops
+        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    auto* const start = reinterpret_cast<char16_t*>(text.data());
+    char16_t* out = start;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    while (in < end) {
+        CopyAscii(in, end, out);
+        for (int used = 0; in < end && *in >= 0x80; in += used) {
+            const char16_t unit = DecodeTwoOrThree(in, end, used);
+            if (unit == 0)
+                return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+            *out++ = unit;
+        }
+    }
+    text.truncate(out - start);
+    return text;
+}
+
 QString DecodeText(std::string_view bytes)
 {
     if (bytes.empty())
         return QStringLiteral("");
-    QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    QString text = DecodeUtf8(bytes);
     // The decoder reserves a character per byte, three times what Chinese text needs; a string
     // kept for many cells should not hold that slack.
     if (text.capacity() > text.size())
@@ -196,15 +256,20 @@ public:
             rows.AppendText(bytes);
             return;
         }
-        if (const auto found = FStrings.find(bytes); found != FStrings.end()) {
-            ++FHits;
-            rows.AppendShared(found->second);
-            return;
+        const quint64 hash = Hash(bytes);
+        std::size_t place = hash >> (64 - PlaceBits);
+        for (; FPlaces[place] >= 0; place = (place + 1) & (Places - 1)) {
+            const Entry& entry = FEntries[std::size_t(FPlaces[place])];
+            if (entry.Hash == hash && entry.Bytes == bytes) {
+                ++FHits;
+                rows.AppendShared(entry.Index);
+                return;
+            }
         }
-        if (FStrings.size() < Capacity) {
-            const quint32 index = rows.AddSharedText(DecodeText(bytes));
-            FStrings.emplace(bytes, index);
-            rows.AppendShared(index);
+        if (FEntries.size() < Capacity) {
+            FPlaces[place] = qint8(FEntries.size());
+            FEntries.push_back({hash, std::string(bytes), rows.AddSharedText(DecodeText(bytes))});
+            rows.AppendShared(FEntries.back().Index);
             return;
         }
         if (++FMissesWhileFull > FHits)
@@ -215,29 +280,56 @@ public:
 private:
     static constexpr std::size_t Capacity = 64;
     static constexpr std::size_t LongestPooled = 64; // bytes
+    // Open addressing at most half full: a lookup is a hash of a few words and a probe or two.
+    static constexpr int PlaceBits = 7;
+    static constexpr std::size_t Places = std::size_t(1) << PlaceBits;
+    static_assert(Places >= 2 * Capacity && Capacity <= 127);
 
-    struct BytesHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view bytes) const { return std::hash<std::string_view>()(bytes); }
+    struct Entry {
+        quint64 Hash;
+        std::string Bytes;
+        quint32 Index;
     };
-    std::unordered_map<std::string, quint32, BytesHash, std::equal_to<>> FStrings;
+
+    // Eight bytes at a time; the high bits choose the place.
+    static quint64 Hash(std::string_view bytes)
+    {
+        constexpr quint64 Multiplier = 0x9e3779b97f4a7c15u;
+        quint64 hash = (bytes.size() + 1) * Multiplier;
+        for (std::size_t at = 0; at < bytes.size(); at += 8) {
+            quint64 word = 0;
+            std::memcpy(&word, bytes.data() + at, std::min<std::size_t>(8, bytes.size() - at));
+            hash = (hash ^ word) * Multiplier;
+            hash ^= hash >> 29;
+        }
+        return hash * Multiplier;
+    }
+
+    std::vector<Entry> FEntries;
+    std::array<qint8, Places> FPlaces = MakeEmptyPlaces();
+    static constexpr std::array<qint8, Places> MakeEmptyPlaces()
+    {
+        std::array<qint8, Places> places{};
+        places.fill(-1);
+        return places;
+    }
     qint64 FHits = 0;
     qint64 FMissesWhileFull = 0;
     bool FOff = false;
 };
 
-void AppendCell(ResultRows& rows, sqlite3_stmt* statement, int column, TextPool& pool)
+void AppendCell(ResultRows& rows, sqlite3_value* value, TextPool& pool)
 {
-    switch (sqlite3_column_type(statement, column)) {
+    switch (sqlite3_value_type(value)) {
     case SQLITE_INTEGER:
-        rows.AppendInteger(sqlite3_column_int64(statement, column));
+        rows.AppendInteger(sqlite3_value_int64(value));
         return;
     case SQLITE_FLOAT:
-        rows.AppendValue(sqlite3_column_double(statement, column));
+        rows.AppendValue(sqlite3_value_double(value));
         return;
     case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));
-        rows.AppendValue(QByteArray(data, sqlite3_column_bytes(statement, column)));
+        const auto* data = static_cast<const char*>(sqlite3_value_blob(value));
+        rows.AppendValue(QByteArray(data, sqlite3_value_bytes(value)));
         return;
     }
     case SQLITE_NULL:
@@ -245,15 +337,34 @@ void AppendCell(ResultRows& rows, sqlite3_stmt* statement, int column, TextPool&
         return;
     default: {
         // The file's own UTF-8 read directly: the engine's conversion to UTF-16 costs more.
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        pool.Append(rows, std::string_view(text, std::size_t(sqlite3_column_bytes(statement, column))));
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        pool.Append(rows, std::string_view(text, std::size_t(sqlite3_value_bytes(value))));
     }
     }
 }
 
+// Holds the connection's own lock while the rows are read. Every column call of the engine takes
+// and leaves that lock (a third of the time of reading a cell); a cell read as a value under the
+// lock held once costs one call, and the value stays as safe from other threads as the column
+// calls would keep it.
+class ConnectionLock {
+public:
+    explicit ConnectionLock(sqlite3* handle) : FMutex(sqlite3_db_mutex(handle))
+    {
+        sqlite3_mutex_enter(FMutex);
+    }
+    ~ConnectionLock() { sqlite3_mutex_leave(FMutex); }
+    ConnectionLock(const ConnectionLock&) = delete;
+    ConnectionLock& operator=(const ConnectionLock&) = delete;
+
+private:
+    sqlite3_mutex* FMutex; // nullptr when the engine was built without locks, which the calls allow
+};
+
 ResultRows ReadThroughEngine(sqlite3* handle, const QString& text, const QVariantList& values)
 {
     ResultRows result;
+    const ConnectionLock lock(handle);
     const Statement statement = Prepare(handle, text, values);
     if (!statement)
         return result;
@@ -265,7 +376,7 @@ ResultRows ReadThroughEngine(sqlite3* handle, const QString& text, const QVarian
     std::vector<TextPool> pools(count);
     for (; status == SQLITE_ROW; status = sqlite3_step(step)) {
         for (int i = 0; i < count; ++i)
-            AppendCell(result, step, i, pools[i]);
+            AppendCell(result, sqlite3_column_value(step, i), pools[i]);
     }
     if (status != SQLITE_DONE)
         RaiseEngineError(handle);
@@ -286,7 +397,7 @@ QString ResultRows::TextAt(quint32 offset) const
         if (byte < 0x80)
             break;
     }
-    return size == 0 ? QStringLiteral("") : QString::fromUtf8(bytes, qsizetype(size));
+    return size == 0 ? QStringLiteral("") : DecodeUtf8(std::string_view(bytes, size));
 }
 
 QVariant ResultRows::Value(qsizetype row, int column) const
@@ -317,6 +428,8 @@ QString ResultRows::Text(qsizetype row, int column) const
         return TextAt(FPayloads[cell]);
     case Shared:
         return FShared[FPayloads[cell]];
+    case Integer:
+        return QString::number(qint32(FPayloads[cell])); // as the variant would write it
     default: {
         const QVariant value = Value(row, column);
         return value.isNull() ? QString() : value.toString();

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 // A column of a result as the database driver describes it: its name, and the type its declared
@@ -20,23 +21,41 @@ struct ResultColumn {
     QMetaType Type;
 };
 
-// A growing array of plain values in blocks of 2^Shift: growing never copies what is there, and
-// the blocks come from the ordinary heap, so that memory freed by one large open is still mapped
-// when the next one runs (a single growing block would be moved and its pages touched anew).
+// A growing array of plain values in blocks of 2^Shift: growing never copies what is there (a
+// single growing block would be moved and its pages touched anew). The blocks of an array that
+// goes away are kept, up to SpareBytes of each kind, for the next array to fill: a large open run
+// again (the list shown anew after a change) then writes into memory still mapped, where fresh
+// pages would cost the kernel a fault each, as much time as a third of reading the rows.
 template <class T, int Shift> class BlockArray {
     static_assert(std::is_trivially_copyable_v<T>);
     static constexpr std::size_t BlockSize = std::size_t(1) << Shift;
+    static constexpr std::size_t SpareBytes = std::size_t(32) << 20;
 
 public:
+    BlockArray() = default;
+    ~BlockArray() { GiveBackBlocks(); }
+    BlockArray(BlockArray&& other) noexcept { *this = std::move(other); }
+    BlockArray& operator=(BlockArray&& other) noexcept
+    {
+        GiveBackBlocks();
+        FBlocks = std::exchange(other.FBlocks, {});
+        FSize = std::exchange(other.FSize, 0);
+        FNext = std::exchange(other.FNext, nullptr);
+        FBlockEnd = std::exchange(other.FBlockEnd, nullptr);
+        return *this;
+    }
+
     std::size_t size() const { return FSize; }
     T& operator[](std::size_t i) { return FBlocks[i >> Shift][i & (BlockSize - 1)]; }
     const T& operator[](std::size_t i) const { return FBlocks[i >> Shift][i & (BlockSize - 1)]; }
 
+    // A large open appends millions of values: the place of the next one is kept at hand.
     void push_back(T value)
     {
-        if ((FSize & (BlockSize - 1)) == 0 && (FSize >> Shift) == FBlocks.size())
-            FBlocks.push_back(std::make_unique_for_overwrite<T[]>(BlockSize));
-        (*this)[FSize++] = value;
+        if (FNext == FBlockEnd)
+            StartBlock();
+        *FNext++ = value;
+        ++FSize;
     }
     void append(std::size_t count, T value)
     {
@@ -51,11 +70,12 @@ public:
         if ((FSize & (BlockSize - 1)) + head.size() + tail.size() > BlockSize)
             FSize = (FSize + BlockSize - 1) & ~(BlockSize - 1);
         if ((FSize >> Shift) == FBlocks.size())
-            FBlocks.push_back(std::make_unique_for_overwrite<T[]>(BlockSize));
+            FBlocks.push_back(NewBlock());
         const std::size_t start = FSize;
         T* at = std::copy(head.begin(), head.end(), &(*this)[start]);
         std::copy(tail.begin(), tail.end(), at);
         FSize += head.size() + tail.size();
+        FindNext();
         return start;
     }
     const T* Together(std::size_t start) const { return &(*this)[start]; }
@@ -64,11 +84,74 @@ public:
         for (std::size_t i = first; i + count < FSize; ++i)
             (*this)[i] = (*this)[i + count];
         FSize -= count;
+        FindNext();
     }
 
 private:
-    std::vector<std::unique_ptr<T[]>> FBlocks;
+    // The size is at the start of a block: the next block, made when there is none.
+    void StartBlock()
+    {
+        if ((FSize >> Shift) == FBlocks.size())
+            FBlocks.push_back(NewBlock());
+        FindNext();
+    }
+    // The place of the next value from the size; none when its block is still to be made.
+    void FindNext()
+    {
+        const std::size_t block = FSize >> Shift;
+        FNext = block < FBlocks.size() ? FBlocks[block].get() + (FSize & (BlockSize - 1)) : nullptr;
+        FBlockEnd = block < FBlocks.size() ? FBlocks[block].get() + BlockSize : nullptr;
+    }
+
+    using Block = std::unique_ptr<T[]>;
+    static constexpr std::size_t MostSpare = SpareBytes / (BlockSize * sizeof(T));
+    // Per thread, as the arrays are, so no lock is needed. Plain storage, with its blocks freed
+    // when the thread ends, so that arrays destroyed even later (static ones) find it and then
+    // free their blocks at once.
+    struct Spare {
+        T* Blocks[MostSpare];
+        int Count; // -1 once the thread has ended
+    };
+    struct SpareRelease {
+        ~SpareRelease()
+        {
+            Spare& spare = TheSpare();
+            for (int i = 0; i < spare.Count; ++i)
+                Block(spare.Blocks[i]).reset();
+            spare.Count = -1;
+        }
+    };
+    static Spare& TheSpare()
+    {
+        static_assert(std::is_trivially_destructible_v<Spare>);
+        thread_local constinit Spare spare{};
+        return spare;
+    }
+    static Block NewBlock()
+    {
+        Spare& spare = TheSpare();
+        if (spare.Count <= 0)
+            return std::make_unique_for_overwrite<T[]>(BlockSize);
+        return Block(spare.Blocks[--spare.Count]);
+    }
+    void GiveBackBlocks()
+    {
+        Spare& spare = TheSpare();
+        if (!FBlocks.empty() && spare.Count == 0) {
+            thread_local SpareRelease release; // frees what is kept when the thread ends
+        }
+        for (Block& block : FBlocks) {
+            if (spare.Count < 0 || std::size_t(spare.Count) == MostSpare)
+                break;
+            spare.Blocks[spare.Count++] = block.release();
+        }
+        FBlocks.clear();
+    }
+
+    std::vector<Block> FBlocks;
     std::size_t FSize = 0;
+    T* FNext = nullptr;
+    T* FBlockEnd = nullptr;
 };
 
 // The columns of a result and its rows, held compactly: a large open holds millions of cells, and

@@ -16,9 +16,8 @@ enum TFieldType { ftUnknown, ftString, ftInteger, ftFloat, ftBoolean, ftBlob };
 // need not call Edit themselves; a query that cannot be modified, or the key column, raises
 // EDatabaseError. Text written to a numeric field is converted, and text that is not a number
 // raises EConvertError.
-class TField
-{
-  public:
+class TField {
+public:
     TField(TQuery* dataSet, int index, const QString& name, TFieldType type, bool key);
     TField(const TField&) = delete;
     TField& operator=(const TField&) = delete;
@@ -52,7 +51,9 @@ class TField
     // The width in characters a grid gives the field by default.
     int DisplayWidth() const;
 
-  private:
+private:
+    friend class TQuery;
+
     TQuery* FDataSet;
     int FIndex;
     QString FName;

@@ -9,8 +9,7 @@
 #include <QSqlError>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 TFieldType FieldTypeOf(const QMetaType& type)
 {
@@ -180,6 +179,7 @@ void TQuery::Close()
     FFields.clear();
     FFieldIndex.clear();
     FFoldedFieldIndex.clear();
+    FNameHits.fill({});
     FKeyColumn = -1;
     FRows = ResultRows();
     FColumnCount = 0;
@@ -193,13 +193,34 @@ void TQuery::Close()
 
 // ---- fields ----
 
-TField* TQuery::FindField(const QString& name) const
+int TQuery::LookUpField(const QString& name) const
 {
     auto exact = FFieldIndex.constFind(name);
     if (exact != FFieldIndex.cend())
-        return FFields[exact.value()].get();
+        return exact.value();
     auto folded = FFoldedFieldIndex.constFind(name.toCaseFolded());
-    return folded == FFoldedFieldIndex.cend() ? nullptr : FFields[folded.value()].get();
+    return folded == FFoldedFieldIndex.cend() ? -1 : folded.value();
+}
+
+TField* TQuery::FindField(const QString& name) const
+{
+    // Two places a string may be remembered in, so that names whose places collide stay found.
+    const QChar* const characters = name.constData();
+    const auto place = std::size_t((quintptr(characters) * quintptr(0x9e3779b97f4a7c15u)) >>
+                                   (sizeof(quintptr) * 8 - NameHitBits));
+    NameHit* const hits[] = {&FNameHits[place], &FNameHits[place ^ 1]};
+    for (const NameHit* hit : hits) {
+        // Equal to the field's own name: memory freed and used again for another string fails here.
+        if (hit->Characters == characters && FFields[hit->Field]->FName == name)
+            return FFields[hit->Field].get();
+    }
+    const int field = LookUpField(name);
+    if (field < 0)
+        return nullptr;
+    // Only a name found as it is spelt, so that whatever equals it finds the same field.
+    if (FFields[field]->FName == name)
+        *(hits[0]->Characters && !hits[1]->Characters ? hits[1] : hits[0]) = {characters, field};
+    return FFields[field].get();
 }
 
 TField* TQuery::FieldByName(const QString& name) const

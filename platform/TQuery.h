@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QSqlQuery>
 #include <QVariant>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,10 +34,9 @@ class TableWriter;
 // that needs open rows raises EDatabaseError on a closed query, and every statement the engine
 // rejects raises EDatabaseError with the engine's text. The query tells its data sources, and
 // through them every data link, about each change of state, row or value.
-class TQuery : public QObject
-{
+class TQuery : public QObject {
     Q_OBJECT
-  public:
+public:
     using TDataSetNotifyEvent = std::function<void(TQuery* DataSet)>;
 
     explicit TQuery(QObject* owner = nullptr);
@@ -114,7 +114,7 @@ class TQuery : public QObject
     TDataSetNotifyEvent AfterOpen, BeforeClose, AfterClose, AfterScroll, AfterEdit, AfterInsert, BeforePost,
         AfterPost, AfterCancel, BeforeDelete, AfterDelete;
 
-  private:
+private:
     friend class TField;
     friend class TDataSource;
 
@@ -158,6 +158,16 @@ class TQuery : public QObject
     std::vector<std::unique_ptr<TField>> FFields;
     QHash<QString, int> FFieldIndex;       // field names as the engine gave them
     QHash<QString, int> FFoldedFieldIndex; // the same names case-folded
+    // Code asks for fields by the same strings again and again (a literal at a call site, the names
+    // the fields gave), a lookup per value read: a string whose characters lie where those of a
+    // name found before lay, and equal that field's own name, is that field without hashing.
+    struct NameHit {
+        const QChar* Characters = nullptr;
+        int Field = -1;
+    };
+    static constexpr int NameHitBits = 6;
+    mutable std::array<NameHit, 1 << NameHitBits> FNameHits{};
+    int LookUpField(const QString& name) const;
     int FKeyColumn = -1;
 
     ResultRows FRows;

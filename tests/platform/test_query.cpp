@@ -4,8 +4,7 @@
 #include <QSqlQuery>
 #include <functional>
 
-namespace
-{
+namespace {
 
 const QString Name = QStringLiteral("姓名");
 
@@ -568,4 +567,110 @@ TEST_F(DataSetTest, AnInsertTellsItsKeyAndLocateFindsThatRowWhereverItLies)
     q.ParamByName(QStringLiteral("id"))->Value = 1;
     q.ExecSQL();
     EXPECT_TRUE(q.LastInsertId().isNull());
+}
+
+TEST_F(DataSetTest, TheSameStringFindsTheRightFieldWhateverItHeldBeforeAndAcrossOpens)
+{
+    // Lookups by one string again and again are answered from where its characters lie: a string
+    // whose characters change in place, or a statement with other columns, must not keep the old
+    // answer.
+    Exec(QStringLiteral("create table 别名 (甲 TEXT, 姓名 TEXT)"));
+    Exec(QStringLiteral("insert into 别名 values ('a', '钱七')"));
+    QString name = QStringLiteral("姓名");
+    name.reserve(8); // room to change in place
+    OpenPeople();
+    EXPECT_EQ(q.FieldByName(name)->Index(), 1);
+    EXPECT_EQ(q.FieldByName(name)->AsString(), QStringLiteral("张三"));
+    const QChar* characters = name.constData();
+    name.replace(0, 2, QStringLiteral("部门"));
+    ASSERT_EQ(name.constData(), characters);
+    EXPECT_EQ(q.FieldByName(name)->Index(), 2);
+    name = QStringLiteral("人员ID"); // found by case only: never remembered
+    EXPECT_EQ(q.FieldByName(name)->Index(), 3);
+    EXPECT_EQ(q.FieldByName(name)->Index(), 3);
+    q.Close();
+    OpenPeople(QStringLiteral("select 甲, 5 as id, 'x' as ID, 姓名 from 别名"));
+    const QString upper = QStringLiteral("ID");
+    for (int twice = 0; twice < 2; ++twice) {
+        SCOPED_TRACE(twice);
+        EXPECT_EQ(q.FieldByName(upper)->Index(), 1); // the first column whose name matches
+        EXPECT_EQ(q.FieldByName(q.Fields(2)->FieldName())->Index(), 1);
+        EXPECT_EQ(q.FieldByName(Name)->Index(), 3);
+        EXPECT_EQ(q.FieldByName(Name)->AsString(), QStringLiteral("钱七"));
+        EXPECT_EQ(q.FindField(QStringLiteral("部门")), nullptr);
+    }
+}
+
+TEST_F(DataSetTest, EveryKindOfCellReadsTheSameAfterAnEditAPostAndOpeningAgain)
+{
+    Exec(QStringLiteral("create table 样本 (ID INTEGER PRIMARY KEY, 备注 TEXT, 整数 INTEGER, 实数 REAL, "
+                        "块 BLOB)"));
+    struct Case {
+        const char* name;
+        QString insertedText; // SQL of the 备注 value
+    };
+    // Texts the compact cells keep as bytes or share, decoded when read.
+    const std::vector<Case> cases = {
+        {"null", "null"},
+        {"empty", "''"},
+        {"ASCII longer than eight", "'abcdefghijklmnopqrstuvwxyz 0123456789'"},
+        {"Chinese", "'中华人民共和国北京市'"},
+        {"Chinese between ASCII", "'No.5 号楼 Room 3'"},
+        {"two-byte letters", "'Ñandú café'"},
+        {"four-byte character", "'𠀀字𝄞'"},
+        {"byte order mark", "char(65279) || 'x'"},
+        {"invalid bytes", "cast(x'41ff42c3' as text)"},
+        {"cut-off character", "cast(x'e4b8' as text)"},
+        {"encoded surrogate", "cast(x'eda080' as text)"},
+        {"too long a form", "cast(x'c0afe080af' as text)"},
+        {"nul inside", "'a' || char(0) || 'b'"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        Exec(QStringLiteral("insert into 样本 values (%1, %2, %3, %4, x'00ff')")
+                 .arg(i + 1)
+                 .arg(cases[i].insertedText)
+                 .arg(i % 2 ? QStringLiteral("null") : QString::number(qint64(i) * 1000000000))
+                 .arg(i % 3 ? QStringLiteral("2.5") : QStringLiteral("null")));
+    }
+    const auto describeRow = [this] {
+        QStringList cells;
+        for (int field = 0; field < q.FieldCount(); ++field) {
+            const TField* f = q.Fields(field);
+            cells.append(QStringLiteral("%1 %2 [%3] %4")
+                             .arg(f->FieldName(), QString::fromLatin1(f->Value().typeName()))
+                             .arg(f->AsString())
+                             .arg(int(f->IsNull())));
+        }
+        return cells;
+    };
+    OpenPeople(QStringLiteral("select * from 样本"));
+    std::vector<QStringList> before;
+    for (; !q.Eof(); q.Next())
+        before.push_back(describeRow());
+    ASSERT_EQ(before.size(), cases.size());
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        q.SetRecNo(int(i + 1));
+        // The file's bytes decoded as Qt decodes UTF-8, invalid bytes included.
+        QSqlQuery file(connection.Database());
+        ASSERT_TRUE(
+            file.exec(QStringLiteral("select cast(备注 as blob) from 样本 where ID = %1").arg(i + 1)));
+        ASSERT_TRUE(file.next());
+        const QByteArray bytes = file.value(0).toByteArray();
+        EXPECT_EQ(q.FieldByName(QStringLiteral("备注"))->AsString(),
+                  file.value(0).isNull() ? QString() : QString::fromUtf8(bytes));
+        EXPECT_EQ(describeRow(), before[i]);
+        q.FieldByName(QStringLiteral("实数"))->SetValue(7.25); // another field edited and posted
+        q.Post();
+        QStringList expected = before[i];
+        expected[3] = QStringLiteral("实数 double [7.25] 0");
+        EXPECT_EQ(describeRow(), expected);
+        before[i] = expected;
+    }
+    q.Close();
+    q.Open();
+    for (std::size_t i = 0; i < cases.size(); ++i, q.Next()) {
+        SCOPED_TRACE(cases[i].name);
+        EXPECT_EQ(describeRow(), before[i]);
+    }
 }

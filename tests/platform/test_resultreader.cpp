@@ -199,3 +199,70 @@ TEST(ResultRowsTest, RemovingARowKeepsTheOthersInOrder)
     EXPECT_EQ(rows.Value(count - 2, 0), QString::number(count - 1));
     EXPECT_EQ(rows.Value(count - 1, 0), QStringLiteral("新"));
 }
+
+TEST(ResultRowsTest, TextKeptAsBytesReadsAsQtDecodesIt)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    using namespace std::string_literals;
+    const std::vector<Case> cases = {
+        {"ASCII shorter than eight", "abc"},
+        {"ASCII of eight and more", "510107198407308792"},
+        {"Chinese", "成都市锦江区中山路47号"},
+        {"two-byte letters", "Ñandú café"},
+        {"four-byte characters", "𠀀字𝄞"},
+        {"byte order mark", "\xef\xbb\xbfx"},
+        {"byte order mark inside", "x\xef\xbb\xbfy"},
+        {"noncharacters", "\xef\xbf\xbf\xef\xb7\x90"},
+        {"invalid byte", "A\xff"
+                         "B"},
+        {"lone continuation", "\x80\xbf"},
+        {"cut off at the end", "中\xe4\xb8"},
+        {"cut off before ASCII", "\xe4\xb8x"},
+        {"encoded surrogate", "\xed\xa0\x80"},
+        {"too long forms", "\xc0\xaf\xe0\x80\xaf\xc1\xbf"},
+        {"beyond the last character", "\xf4\x90\x80\x80"},
+        {"nul inside", "a\0b"s},
+    };
+    ResultRows rows;
+    rows.Columns = {{QStringLiteral("a"), QMetaType::fromType<QString>()}};
+    for (const Case& c : cases)
+        rows.AppendText(c.bytes);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        const QString expected = QString::fromUtf8(cases[i].bytes.data(), qsizetype(cases[i].bytes.size()));
+        EXPECT_EQ(rows.Text(qsizetype(i), 0), expected);
+        EXPECT_EQ(rows.Value(qsizetype(i), 0), QVariant(expected));
+    }
+}
+
+TEST(ResultRowsTest, RowsFilledAfterOthersWentAwayHoldOnlyTheirOwnCells)
+{
+    // The blocks of rows gone are filled again by the next rows; nothing of the old shows through.
+    const auto fill = [](ResultRows& rows, int count, const QString& prefix) {
+        rows.Columns = {{QStringLiteral("a"), QMetaType::fromType<int>()},
+                        {QStringLiteral("b"), QMetaType::fromType<QString>()}};
+        for (int i = 0; i < count; ++i) {
+            rows.AppendInteger(i);
+            rows.AppendText((prefix + QString::number(i)).toStdString());
+        }
+    };
+    for (const int count : {70000, 100, 40000}) {
+        SCOPED_TRACE(count);
+        ResultRows rows;
+        fill(rows, count, QStringLiteral("行%1-").arg(count));
+        ResultRows moved = std::move(rows);
+        EXPECT_EQ(rows.RowCount(), 0);
+        moved.AppendRow();
+        ASSERT_EQ(moved.RowCount(), count + 1);
+        for (int i : {0, count / 2, count - 1}) {
+            EXPECT_EQ(moved.Value(i, 0), QVariant(qlonglong(i)));
+            EXPECT_EQ(moved.Text(i, 1), QStringLiteral("行%1-%2").arg(count).arg(i));
+        }
+        EXPECT_FALSE(moved.Value(count, 1).isValid());
+        moved = ResultRows();
+        EXPECT_EQ(moved.RowCount(), 0);
+    }
+}
