@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 
@@ -26,6 +27,11 @@ struct TStartUpTimes {
     qint64 Begin = 0, LoginWindow = 0, OtherWindowsBegin = 0, OtherWindowsEnd = 0, Shown = 0, FirstPaint = 0;
 };
 TStartUpTimes Times;
+
+class TFirstPaintWatch;
+// The watch while it waits; ShutDown ends it first, so that no event sent while the windows are
+// destroyed creates windows again.
+QPointer<TFirstPaintWatch> Watch;
 
 // The windows after the login window, in their order; again a no-op once they exist.
 void CreateOtherWindows()
@@ -59,6 +65,8 @@ protected:
     {
         if (event->isInputEvent() || event->type() == QEvent::Close) {
             CreateOtherWindows();
+            if (!FQuit)
+                Finish();
         } else if (event->type() == QEvent::Paint && watched == Form1 && !FSeen) {
             FSeen = true;
             // The paint event is handled after the filter: what follows it runs once it is done.
@@ -72,12 +80,16 @@ private:
     {
         Times.FirstPaint = MonotonicNs();
         CreateOtherWindows();
-        QCoreApplication::instance()->removeEventFilter(this);
         if (FQuit) {
             std::printf("%s\n", FirstPaintReport().toUtf8().constData());
             std::fflush(stdout);
             Application->Terminate();
         }
+        Finish();
+    }
+    void Finish()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
         deleteLater();
     }
 
@@ -127,7 +139,7 @@ void StartUp(const TProgramOptions& AOptions)
     if (!AOptions.PaintLoginFirst || Form1->MessageShown())
         CreateOtherWindows();
     if (AOptions.QuitAfterFirstPaint || !Form3)
-        new TFirstPaintWatch(AOptions.QuitAfterFirstPaint);
+        Watch = new TFirstPaintWatch(AOptions.QuitAfterFirstPaint);
     Times.Shown = MonotonicNs();
     Form1->Show();
 }
@@ -142,6 +154,7 @@ template <class T> void Destroy(T*& global)
 
 void ShutDown()
 {
+    delete Watch;
     // Nothing typed is lost at the end: a change not yet posted is written now.
     if (Form4)
         Form4->PostPendingChange();

@@ -114,6 +114,17 @@ TEST_F(ProgramTest, AnInputBeforeTheLoginWindowsFirstPaintCreatesTheOtherWindows
     QTest::keyClick(Form1->edtpassword, Qt::Key_A);
     EXPECT_EQ(FormNames(), AllForms) << "created before the key was handled";
     EXPECT_EQ(Form1->edtpassword->Text(), QStringLiteral("a"));
+    Stop();
+    EXPECT_EQ(Form3, nullptr) << "nothing the end sends creates windows again";
+}
+
+TEST_F(ProgramTest, AnEndBeforeTheLoginWindowsFirstPaintCreatesNoWindow)
+{
+    StartUp(LoginFirst());
+    FStarted = true;
+    Stop();
+    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(Form3, nullptr);
 }
 
 // When the login window has something to say, the others may too: every message comes before any
