@@ -23,6 +23,10 @@ struct TProgramOptions {
     TSkinChoice Skin;
     // Quit once the login window has painted for the first time, printing how long that took.
     bool QuitAfterFirstPaint = false;
+    // Paint the login window before the other windows are created: they are created right after
+    // its first paint, or before the first input, whichever comes first. The program starts so;
+    // it falls back to creating every window first when the login window had something to say.
+    bool PaintLoginFirst = false;
 
     bool operator==(const TProgramOptions&) const = default;
 };

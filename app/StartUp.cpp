@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <cstdio>
 
@@ -23,32 +24,76 @@ namespace {
 
 // The times of the start's phases, on the monotonic clock.
 struct TStartUpTimes {
-    qint64 Begin = 0, LoginWindow = 0, OtherWindows = 0, Shown = 0, FirstPaint = 0;
+    qint64 Begin = 0, LoginWindow = 0, OtherWindowsBegin = 0, OtherWindowsEnd = 0, Shown = 0, FirstPaint = 0;
 };
 TStartUpTimes Times;
 
-// Ends the program after the login window's first paint has been done.
+class TFirstPaintWatch;
+// The watch while it waits; ShutDown ends it first, so that no event sent while the windows are
+// destroyed creates windows again.
+QPointer<TFirstPaintWatch> Watch;
+
+// The windows after the login window, in their order; again a no-op once they exist.
+void CreateOtherWindows()
+{
+    if (Form3)
+        return;
+    Times.OtherWindowsBegin = MonotonicNs();
+    new TForm3;
+    new TForm6;
+    new TForm4;
+    new TForm5;
+    new TForm7;
+    new TForm8;
+    Times.OtherWindowsEnd = MonotonicNs();
+}
+
+// Watches the whole application until the login window's first paint is done: then it creates the
+// other windows when they are still missing, and with QuitAfterFirstPaint reports and ends the
+// program. An input event or a close that comes earlier creates them first, so that no handler
+// ever runs while a window is missing.
 class TFirstPaintWatch : public QObject {
 public:
-    using QObject::QObject;
+    // Lives on the login window, so that it ends with the program however early that comes.
+    explicit TFirstPaintWatch(bool quit) : QObject(Form1), FQuit(quit)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !FSeen) {
+        if (event->isInputEvent() || event->type() == QEvent::Close) {
+            CreateOtherWindows();
+            if (!FQuit)
+                Finish();
+        } else if (event->type() == QEvent::Paint && watched == Form1 && !FSeen) {
             FSeen = true;
             // The paint event is handled after the filter: what follows it runs once it is done.
-            QTimer::singleShot(0, watched, [] {
-                Times.FirstPaint = MonotonicNs();
-                std::printf("%s\n", FirstPaintReport().toUtf8().constData());
-                std::fflush(stdout);
-                Application->Terminate();
-            });
+            QTimer::singleShot(0, this, [this] { FirstPaintDone(); });
         }
         return false;
     }
 
 private:
+    void FirstPaintDone()
+    {
+        Times.FirstPaint = MonotonicNs();
+        CreateOtherWindows();
+        if (FQuit) {
+            std::printf("%s\n", FirstPaintReport().toUtf8().constData());
+            std::fflush(stdout);
+            Application->Terminate();
+        }
+        Finish();
+    }
+    void Finish()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        deleteLater();
+    }
+
+    bool FQuit;
     bool FSeen = false;
 };
 
@@ -63,13 +108,15 @@ QString FirstPaintReport()
 {
     const qint64 start = ProcessStartNs();
     return QStringLiteral("first paint %1 ms after the process start: until StartUp %2 ms, login "
-                          "window with skin and database %3 ms, other windows %4 ms, show to paint "
-                          "%5 ms; window %6 x %7")
+                          "window with skin and database %3 ms, show to paint %4 ms, other windows "
+                          "%5 ms %6; window %7 x %8")
         .arg(Ms(start, Times.FirstPaint), 0, 'f', 1)
         .arg(Ms(start, Times.Begin), 0, 'f', 1)
         .arg(Ms(Times.Begin, Times.LoginWindow), 0, 'f', 1)
-        .arg(Ms(Times.LoginWindow, Times.OtherWindows), 0, 'f', 1)
         .arg(Ms(Times.Shown, Times.FirstPaint), 0, 'f', 1)
+        .arg(Ms(Times.OtherWindowsBegin, Times.OtherWindowsEnd), 0, 'f', 1)
+        .arg(Times.OtherWindowsBegin < Times.Shown ? QStringLiteral("before the show")
+                                                   : QStringLiteral("after the first paint"))
         .arg(Form1 ? Form1->width() : 0)
         .arg(Form1 ? Form1->height() : 0);
 }
@@ -87,15 +134,12 @@ void StartUp(const TProgramOptions& AOptions)
     // the picker's tree: hence this order.
     new TForm1;
     Times.LoginWindow = MonotonicNs();
-    new TForm3;
-    new TForm6;
-    new TForm4;
-    new TForm5;
-    new TForm7;
-    new TForm8;
-    Times.OtherWindows = MonotonicNs();
-    if (AOptions.QuitAfterFirstPaint)
-        Form1->installEventFilter(new TFirstPaintWatch(Form1));
+    // A message of the login window's creation means the later windows may have theirs too: all of
+    // them come before any window is visible.
+    if (!AOptions.PaintLoginFirst || Form1->MessageShown())
+        CreateOtherWindows();
+    if (AOptions.QuitAfterFirstPaint || !Form3)
+        Watch = new TFirstPaintWatch(AOptions.QuitAfterFirstPaint);
     Times.Shown = MonotonicNs();
     Form1->Show();
 }
@@ -110,6 +154,7 @@ template <class T> void Destroy(T*& global)
 
 void ShutDown()
 {
+    delete Watch;
     // Nothing typed is lost at the end: a change not yet posted is written now.
     if (Form4)
         Form4->PostPendingChange();

@@ -140,7 +140,7 @@ bool TForm1::ReadAccounts(bool reportFailure)
         query.Open();
         if (query.RecordCount() == 0) {
             FAccountsRead = true;
-            bsSkinMessage1->MessageDlg(QStringLiteral("没有可以登陆的用户名"), mtError, {mbOK}, 0);
+            Tell(QStringLiteral("没有可以登陆的用户名"), mtError);
             return true;
         }
         for (query.First(); !query.Eof(); query.Next())
@@ -149,15 +149,20 @@ bool TForm1::ReadAccounts(bool reportFailure)
         FAccountsRead = true;
     } catch (const std::exception& error) {
         if (reportFailure)
-            bsSkinMessage1->MessageDlg(ConnectionErrorText(error), mtError, {mbOK}, 0);
+            Tell(ConnectionErrorText(error), mtError);
         return false;
     }
     if (!FReadOnlyTold && DatabaseIsReadOnly(*db->acPer)) {
         FReadOnlyTold = true;
-        bsSkinMessage1->MessageDlg(QStringLiteral("数据库文件是只读的，修改将无法保存"), mtWarning, {mbOK},
-                                   0);
+        Tell(QStringLiteral("数据库文件是只读的，修改将无法保存"), mtWarning);
     }
     return true;
+}
+
+void TForm1::Tell(const QString& text, TMsgDlgType type)
+{
+    FMessageShown = true;
+    bsSkinMessage1->MessageDlg(text, type, {mbOK}, 0);
 }
 
 QString TForm1::ConnectionErrorText(const std::exception& error)

@@ -2,6 +2,7 @@
 // carries the components the whole program shares: the skin repository and the message dialog.
 #pragma once
 
+#include "Dialogs.h"
 #include "TForm.h"
 
 #include <QByteArray>
@@ -49,6 +50,10 @@ public:
     // Closes the login window, which ends the program.
     void btnCancelClick();
 
+    // Whether reading the account list has shown a message (a failure, no account, a read-only
+    // file), at the creation or since.
+    bool MessageShown() const { return FMessageShown; }
+
 private:
     // Reads the account list from the file; answers whether it could. A failure is shown, with its
     // cause, when reportFailure is set. The first successful read also says when the file cannot
@@ -56,9 +61,12 @@ private:
     bool ReadAccounts(bool reportFailure);
     // "连接数据库出错!" and, on the line below, what is wrong.
     static QString ConnectionErrorText(const std::exception& error);
+    // Shows a message of the account list with an OK button.
+    void Tell(const QString& text, TMsgDlgType type);
 
     bool FAccountsRead = false;
     bool FReadOnlyTold = false;
+    bool FMessageShown = false;
 };
 
 extern TForm1* Form1;

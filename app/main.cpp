@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     }
     // The program ends when the login or the main window closes, not when the last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
+    options.PaintLoginFirst = true;
     StartUp(options);
     const int result = Application->Run();
     ShutDown();

@@ -46,9 +46,11 @@ inline int MeanOfChannels(quint32 p)
 // Replaces every pixel p of a 32-bit image by f(p).
 template <class F> void ChangeEachPixel(QImage& image, F f)
 {
-    for (int y = 0; y < image.height(); ++y) {
+    // The size is read once: QImage's accessors are out-of-line calls, costlier than f itself.
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<quint32*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < width; ++x)
             row[x] = f(row[x]);
     }
 }

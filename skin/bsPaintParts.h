@@ -23,11 +23,13 @@ class QPainter;
 struct TbsPartGeometry {
     QPoint LTPoint, RTPoint, LBPoint, RBPoint;
     QRect ClRect;
+    bool operator==(const TbsPartGeometry&) const = default;
 };
 
 // Stretching (true) or tiling (false) of the four edge middles.
 struct TbsEdgeStretch {
     bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+    bool operator==(const TbsEdgeStretch&) const = default;
 };
 
 // The four border images of a window or control painted with a separate background.

@@ -146,6 +146,39 @@ void TbsSkinStdLabel::DrawLabelText(QPainter& painter, const QRect& R, const QSt
     }
 }
 
+TbsSkinStdLabel::TbsLabelLook TbsSkinStdLabel::CurrentLook() const
+{
+    const TbsSkinColors* colours = SkinIndex() == -1 ? nullptr : FLink.Colors();
+    TbsLabelLook look;
+    look.Caption = FCaption;
+    look.Font = DrawFont();
+    look.Size = size();
+    look.Flags = TextFlags();
+    look.EllipsType = FEllipsType;
+    look.Enabled = isEnabled();
+    look.Transparent = FTransparent;
+    look.Fill = FColor;
+    look.Text = TextColor();
+    look.Highlight = colours ? ColorToQColor(colours->FcBtnHighLight) : SysBtnHighlight();
+    look.Shadow = colours ? ColorToQColor(colours->FcBtnShadow) : SysBtnShadow();
+    return look;
+}
+
+// Laying the text out is most of a label's paint, and a window repaints its labels far more often
+// than their text, font or colours change.
+void TbsSkinStdLabel::paintEvent(QPaintEvent*)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    TbsLabelLook look = CurrentLook();
+    if (FPicture.isNull() || !(look == FPictureLook)) {
+        FPicture = PaintedImage();
+        FPictureLook = std::move(look);
+        ++FPicturesDrawn;
+    }
+    QPainter(this).drawImage(0, 0, FPicture);
+}
+
 void TbsSkinStdLabel::DrawDefaultImage(QImage& B)
 {
     QPainter painter(&B);

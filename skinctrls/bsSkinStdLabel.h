@@ -45,10 +45,15 @@ public:
     // Draws AText as the label would onto C at (X, Y).
     void PaintSkinTo(QPainter& C, int X, int Y, const QString& AText);
 
+    // How many times the text has been laid out and drawn for a paint: a paint that changes
+    // nothing the picture shows reuses the last one.
+    int PicturesDrawn() const { return FPicturesDrawn; }
+
 protected:
     void DrawSkinImage(QImage& B) override { DrawDefaultImage(B); }
     void DrawDefaultImage(QImage& B) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int TextFlags() const;
@@ -69,4 +74,21 @@ private:
     // Copies of the skin object's font while it is found.
     QFont FSkinFont;
     TColor FSkinFontColor = 0;
+
+    // Everything the painted picture depends on; a picture painted for an equal look is reused.
+    struct TbsLabelLook {
+        QString Caption;
+        QFont Font;
+        QSize Size;
+        int Flags = 0;
+        TbsEllipsType EllipsType = bsetNone;
+        bool Enabled = true;
+        bool Transparent = true;
+        QColor Fill, Text, Highlight, Shadow;
+        bool operator==(const TbsLabelLook&) const = default;
+    };
+    TbsLabelLook CurrentLook() const;
+    TbsLabelLook FPictureLook;
+    QImage FPicture;
+    int FPicturesDrawn = 0;
 };

@@ -59,7 +59,6 @@ int BottomOf(const QRect& R)
     return R.y() + R.height();
 }
 
-
 const QImage& NullImage()
 {
     static const QImage none;
@@ -470,6 +469,26 @@ const QImage& TbsSkinForm::FramePicture() const
 
 // --- painting ------------------------------------------------------------------------------------
 
+// Cutting the strips out of the frame picture pixel by pixel is the most of a frame repaint, and
+// the result changes only with the size, the picture (a skin change, activation) or the geometry.
+TbsFrameBorders TbsSkinForm::FrameStrips(const TbsPartGeometry& source, const TbsPartGeometry& dest,
+                                         const QImage& picture, const TbsEdgeStretch& stretch)
+{
+    const QSize size(FFormWidth, FFormHeight);
+    for (const TbsStripCacheEntry& entry : FStripCache)
+        if (entry.PictureKey == picture.cacheKey() && entry.Size == size && entry.Source == source &&
+            entry.Dest == dest && entry.Stretch == stretch)
+            return entry.Strips;
+    TbsStripCacheEntry entry{picture.cacheKey(), size, source, dest, stretch, {}};
+    PaintFrameBorders(source, dest, entry.Strips, picture, picture.rect(), size.width(), size.height(),
+                      stretch);
+    ++FStripsCut;
+    if (FStripCache.size() >= 2)
+        FStripCache.erase(FStripCache.begin());
+    FStripCache.push_back(entry);
+    return entry.Strips;
+}
+
 void TbsSkinForm::PaintNCSkin(QPainter& C)
 {
     CalcRects();
@@ -479,9 +498,8 @@ void TbsSkinForm::PaintNCSkin(QPainter& C)
     const int W = FFormWidth, H = FFormHeight;
     const TbsPartGeometry source = PartGeometry(sd.LTPoint, sd.RTPoint, sd.LBPoint, sd.RBPoint, sd.ClRect);
     TbsPartGeometry dest{NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect};
-    TbsFrameBorders strips;
-    PaintFrameBorders(source, dest, strips, picture, picture.rect(), W, H,
-                      {sd.LeftStretch, sd.TopStretch, sd.RightStretch, sd.BottomStretch});
+    const TbsEdgeStretch stretch{sd.LeftStretch, sd.TopStretch, sd.RightStretch, sd.BottomStretch};
+    TbsFrameBorders strips = FrameStrips(source, dest, picture, stretch);
     // Objects go into the strip they start in: one that starts above the client area's bottom
     // belongs to the top strip and is cut at its edge, never drawn over the client area.
     {

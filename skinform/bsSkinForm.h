@@ -173,6 +173,9 @@ public:
     void PaintNCDefault(QPainter& C);
     void PaintBG(QPainter& C);
     void PaintObject(QPainter& C, TbsActiveSkinObject* AObject);
+    // How many times the frame strips have been cut from the frame picture; a repaint at the same
+    // size with the same picture reuses them.
+    int StripsCut() const { return FStripsCut; }
     // Repaints one frame object on the window.
     void DrawSkinObject(TbsActiveSkinObject* AObject);
     // Repaints the whole frame.
@@ -287,6 +290,19 @@ private:
     bool InMenu = false;
     QImage FPicture, FInActivePicture;
     mutable std::map<int, QImage> FPictureCache;
+    // The frame's four strips as cut from the frame picture, before the objects are drawn on them:
+    // the last ones for the active and the inactive picture.
+    struct TbsStripCacheEntry {
+        qint64 PictureKey = 0;
+        QSize Size;
+        TbsPartGeometry Source, Dest;
+        TbsEdgeStretch Stretch;
+        TbsFrameBorders Strips;
+    };
+    std::vector<TbsStripCacheEntry> FStripCache;
+    TbsFrameBorders FrameStrips(const TbsPartGeometry& source, const TbsPartGeometry& dest,
+                                const QImage& picture, const TbsEdgeStretch& stretch);
+    int FStripsCut = 0;
     QImage FClientTile;
     bool FClientTileSolid = false;
     std::unique_ptr<TbsControlTimer> FMorphTimer;

@@ -2,6 +2,7 @@
 #include "ProgramFixture.h"
 
 #include "DataAccess.h"
+#include "StartUp.h"
 #include "TApplication.h"
 #include "TQuery.h"
 #include "Unit1.h"
@@ -74,6 +75,75 @@ TEST_F(ProgramTest, StartsLoggedOutWithTheWindowsInStartUpOrderAndTheAccountsLis
         EXPECT_EQ(w.Form->ClientWidget()->size(), w.Client) << w.Form->objectName().toStdString();
     }
     EXPECT_TRUE(Form3->Caption().startsWith(QStringLiteral(" 人事信息管理系统  ")));
+}
+
+namespace {
+
+const QStringList AllForms = {"Form1", "Form3", "Form6", "Form4", "Form5", "Form7", "Form8"};
+
+TProgramOptions LoginFirst()
+{
+    TProgramOptions options;
+    options.PaintLoginFirst = true;
+    return options;
+}
+
+} // namespace
+
+// The program paints the login window before it creates the other six windows, in their order,
+// still before the operator can do anything.
+TEST_F(ProgramTest, PaintingTheLoginWindowFirstCreatesTheOtherWindowsRightAfterItsFirstPaint)
+{
+    StartUp(LoginFirst());
+    FStarted = true;
+    EXPECT_EQ(FormNames(), QStringList({"Form1"}));
+    QTRY_VERIFY(Form8 != nullptr);
+    EXPECT_EQ(FormNames(), AllForms);
+    EXPECT_TRUE(OnlyVisible(Form1));
+    EXPECT_TRUE(FDialogs.Shown().empty());
+    EXPECT_EQ(Form1->cmbUserName->Items(), QStringList({FAdmin.Name}));
+    LogIn(FAdmin.Name, FAdmin.Password);
+    EXPECT_TRUE(OnlyVisible(Form3));
+}
+
+TEST_F(ProgramTest, AnInputBeforeTheLoginWindowsFirstPaintCreatesTheOtherWindowsFirst)
+{
+    StartUp(LoginFirst());
+    FStarted = true;
+    ASSERT_EQ(Form3, nullptr);
+    QTest::keyClick(Form1->edtpassword, Qt::Key_A);
+    EXPECT_EQ(FormNames(), AllForms) << "created before the key was handled";
+    EXPECT_EQ(Form1->edtpassword->Text(), QStringLiteral("a"));
+    Stop();
+    EXPECT_EQ(Form3, nullptr) << "nothing the end sends creates windows again";
+}
+
+TEST_F(ProgramTest, AnEndBeforeTheLoginWindowsFirstPaintCreatesNoWindow)
+{
+    StartUp(LoginFirst());
+    FStarted = true;
+    Stop();
+    EXPECT_EQ(Form1, nullptr);
+    EXPECT_EQ(Form3, nullptr);
+}
+
+// When the login window has something to say, the others may too: every message comes before any
+// window is visible, as without painting the login window first.
+TEST_F(ProgramTest, ALoginWindowMessageCreatesEveryWindowBeforeTheLoginWindowIsShown)
+{
+    QFile::remove(QStringLiteral("db.mdb"));
+    bool windowVisible = false;
+    FDialogs.OnShown = [&](const TDialogRequest&) {
+        if (Application)
+            for (TForm* form : Application->Forms())
+                windowVisible = windowVisible || form->isVisible();
+    };
+    StartUp(LoginFirst());
+    FStarted = true;
+    EXPECT_EQ(FormNames(), AllForms);
+    EXPECT_GE(FDialogs.Shown().size(), 2u) << "the login window's and the archive window's";
+    EXPECT_FALSE(windowVisible);
+    FDialogs.OnShown = nullptr;
 }
 
 // The platform appends Qt's application display name to the titles once one is set, so the

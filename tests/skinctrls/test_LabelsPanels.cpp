@@ -6,6 +6,7 @@
 #include "bsSkinStdLabel.h"
 
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -146,3 +147,70 @@ TEST(SkinGroupBox, PaintsFromTheSkinWithItsCaptionCentredOnTheTopBorder)
 }
 
 } // namespace
+
+namespace {
+
+// Loads a skin whose only object is a "stdlabel" in DejaVu Sans of the given height and colour.
+void LoadLabelSkin(TbsSkinData& data, int fontHeight, TColor fontColor)
+{
+    TSmallSkin skin;
+    auto& r = skin.AddControl<TbsDataSkinStdLabelControl>(QStringLiteral("stdlabel"));
+    r.FontName = QStringLiteral("DejaVu Sans");
+    r.FontHeight = fontHeight;
+    r.FontColor = fontColor;
+    skin.LoadInto(data);
+}
+
+// A repaint that changes nothing reuses the label's picture; each change of what it shows paints a
+// new one, and the window shows the new look.
+struct LabelChange {
+    const char* Name;
+    std::function<void(TbsSkinStdLabel&, TbsSkinData&)> Change;
+};
+
+void PrintTo(const LabelChange& c, std::ostream* os)
+{
+    *os << c.Name;
+}
+
+} // namespace
+
+class SkinStdLabelPicture : public ::testing::TestWithParam<LabelChange> {};
+
+TEST_P(SkinStdLabelPicture, IsReusedUntilWhatItShowsChanges)
+{
+    TbsSkinData data;
+    LoadLabelSkin(data, 14, 0x0000FF); // red
+    TbsSkinStdLabel label;
+    label.SetSkinData(&data);
+    label.SetCaption(QStringLiteral("欢迎 Mm"));
+
+    const QImage before = label.grab().toImage();
+    const int drawn = label.PicturesDrawn();
+    EXPECT_EQ(label.grab().toImage(), before);
+    EXPECT_EQ(label.PicturesDrawn(), drawn) << "a repaint without a change reuses the picture";
+
+    GetParam().Change(label, data);
+    const QImage after = label.grab().toImage();
+    EXPECT_EQ(label.PicturesDrawn(), drawn + 1);
+    EXPECT_NE(after, before);
+    // What the reused picture shows is what a fresh paint shows.
+    EXPECT_EQ(after, label.grab().toImage());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , SkinStdLabelPicture,
+    ::testing::Values(
+        LabelChange{"Caption",
+                    [](TbsSkinStdLabel& l, TbsSkinData&) { l.SetCaption(QStringLiteral("密码 Ww")); }},
+        LabelChange{"Disabled", [](TbsSkinStdLabel& l, TbsSkinData&) { l.setEnabled(false); }},
+        LabelChange{"OpaqueColour",
+                    [](TbsSkinStdLabel& l, TbsSkinData&) {
+                        l.SetTransparent(false);
+                        l.SetColor(QColor(0, 128, 0));
+                    }},
+        LabelChange{"SkinFontColour",
+                    [](TbsSkinStdLabel&, TbsSkinData& d) { LoadLabelSkin(d, 14, 0xFF0000); }},
+        LabelChange{"SkinFontSize", [](TbsSkinStdLabel&, TbsSkinData& d) { LoadLabelSkin(d, 20, 0x0000FF); }},
+        LabelChange{"SkinRemoved", [](TbsSkinStdLabel& l, TbsSkinData&) { l.SetSkinData(nullptr); }}),
+    [](const auto& info) { return std::string(info.param.Name); });

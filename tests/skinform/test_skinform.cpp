@@ -1,8 +1,8 @@
 // The skinned window frame with the program's skin, with small test skins and without a skin:
 // insets, caption buttons, pictures, the default look, the layered border and hostile skins.
-#include "EmbeddedSkinRepository.h"
 #include "../skinctrls/FakeClock.h"
 #include "EmbeddedSkin.h"
+#include "EmbeddedSkinRepository.h"
 #include "TForm.h"
 #include "bsColors.h"
 #include "bsDefaultLook.h"
@@ -633,4 +633,45 @@ TEST(SmallSkin, CaptionAnimationStepsWhileTheWindowIsActiveAndStopsAtTheLastFram
     clock.Advance(200);
     EXPECT_EQ(caption->CurrentFrame, 2) << "the last frame stays";
     f.form.hide();
+}
+
+// Repaints reuse the strips cut from the frame picture; the caption and the buttons are drawn over
+// them each time, and a new size or another skin's picture cuts them again. Whatever is reused, the
+// frame looks as a freshly made one does.
+TEST_F(OurSkinFrame, RepaintsReuseTheCutStripsUntilTheSizeOrThePictureChanges)
+{
+    Framed f(skin);
+    const QImage first = f.Paint();
+    const int cut = f.skinForm->StripsCut();
+    EXPECT_EQ(f.Paint(), first);
+    EXPECT_EQ(f.skinForm->StripsCut(), cut);
+
+    f.form.SetCaption(QStringLiteral("新的标题"));
+    const QImage captioned = f.Paint();
+    EXPECT_NE(captioned, first);
+    EXPECT_EQ(f.skinForm->StripsCut(), cut) << "the caption is drawn over the same strips";
+    Framed fresh(skin);
+    fresh.form.SetCaption(QStringLiteral("新的标题"));
+    EXPECT_EQ(fresh.Paint(), captioned);
+
+    f.form.SetClientSize(400, 250);
+    const QImage bigger = f.Paint();
+    EXPECT_GT(f.skinForm->StripsCut(), cut);
+    Framed freshBigger(skin, 400, 250);
+    freshBigger.form.SetCaption(QStringLiteral("新的标题"));
+    EXPECT_EQ(freshBigger.Paint(), bigger);
+
+    TestSkin folder;
+    WriteSmallPictures(folder);
+    auto small = folder.Load(SmallSkin(QStringLiteral("frame.bmp"), 16, QString(), QString()));
+    ASSERT_FALSE(small->Empty());
+    const int beforeSwitch = f.skinForm->StripsCut();
+    f.skinForm->SetSkinData(small.get());
+    const QImage switched = f.Paint();
+    EXPECT_GT(f.skinForm->StripsCut(), beforeSwitch);
+    Framed freshSmall(small.get(), 400, 250);
+    freshSmall.form.SetCaption(QStringLiteral("新的标题"));
+    EXPECT_EQ(freshSmall.Paint(), switched);
+    f.skinForm->SetSkinData(skin);
+    EXPECT_EQ(f.Paint(), bigger) << "back on the first skin";
 }
