@@ -148,32 +148,27 @@ bool TbsSkinCustomGrid::SizingTest(int x, int y, TbsGridState& state, int& index
     for (const TSpan& c : cols)
         if (c.Index < FFixedCols)
             fixedColsEnd = c.Start + c.Size + FGridLineWidth;
-    if (FOptions.Contains(goColSizing) && (y < fixedRowsEnd || FColSizingWithLine)) {
-        for (const TSpan& c : cols) {
-            if (c.Index < FFixedCols && !FFixedColSizing)
+    // The boundary after one of spans within the hot zone around p; spans below skipBelow do not count.
+    const auto hit = [&](const std::vector<TSpan>& spans, int p, int skipBelow, TbsGridState sizing) {
+        for (const TSpan& s : spans) {
+            if (s.Index < skipBelow)
                 continue;
-            const int line = c.Start + c.Size + FGridLineWidth / 2;
-            if (std::abs(x - line) <= zone / 2) {
-                state = gsColSizing;
-                index = c.Index;
-                pos = x;
-                ofs = x - (c.Start + c.Size);
-                return true;
-            }
-        }
-    }
-    if (FOptions.Contains(goRowSizing) && x < fixedColsEnd) {
-        for (const TSpan& s : rows) {
             const int line = s.Start + s.Size + FGridLineWidth / 2;
-            if (std::abs(y - line) <= zone / 2) {
-                state = gsRowSizing;
+            if (std::abs(p - line) <= zone / 2) {
+                state = sizing;
                 index = s.Index;
-                pos = y;
-                ofs = y - (s.Start + s.Size);
+                pos = p;
+                ofs = p - (s.Start + s.Size);
                 return true;
             }
         }
-    }
+        return false;
+    };
+    if (FOptions.Contains(goColSizing) && (y < fixedRowsEnd || FColSizingWithLine) &&
+        hit(cols, x, FFixedColSizing ? 0 : FFixedCols, gsColSizing))
+        return true;
+    if (FOptions.Contains(goRowSizing) && x < fixedColsEnd && hit(rows, y, 0, gsRowSizing))
+        return true;
     return false;
 }
 
