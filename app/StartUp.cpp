@@ -1,7 +1,7 @@
 // Start-up order and shut-down of the program's long-lived objects.
 #include "StartUp.h"
 
-#include "FontSubstitution.h"
+#include "FontSetup.h"
 #include "QueryActions.h"
 #include "StartUpClock.h"
 #include "TApplication.h"

@@ -3,6 +3,7 @@
 
 #include "DatabaseFileState.h"
 #include "Dialogs.h"
+#include "FontSetup.h"
 #include "ProgramSkinForm.h"
 #include "SkinChoice.h"
 #include "TApplication.h"
@@ -61,6 +62,9 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
     bsSkinData1->SetDlgListViewDrawSkin(true);
     bsSkinData1->SetDlgListViewItemSkinDataName(QStringLiteral("listbox"));
     LoadSkinChoice(*bsSkinData1, *bsCompressedStoredSkin1, ProgramSkinChoice());
+    // The font configuration was read on another thread while the skin loaded: the frame and the
+    // labels below measure the program's first text.
+    AwaitFontSetup();
     SetCaption(QStringLiteral("人事管理系统 - 登录"));
     SetClientSize(327, 203);
     bsSkinForm1 = AttachProgramSkinForm(this, bsSkinData1);

@@ -1,4 +1,5 @@
 // The program: start-up, the message loop, and the end.
+#include "FontSetup.h"
 #include "StartUp.h"
 #include "TApplication.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    BeginFontSetup();
     TProgramOptions options;
     QString text;
     const TOptionsParse parse = ParseProgramOptions(QApplication::arguments(), options, text);
