@@ -46,7 +46,7 @@ public:
     int AutoHeight() const;
 
     // Every placement keeps the edit's height; the plain QWidget setters are hidden for that.
-    void setGeometry(int x, int y, int w, int h) { QWidget::setGeometry(x, y, w, AutoHeight()); }
+    void setGeometry(int x, int y, int w, int /*h*/) { QWidget::setGeometry(x, y, w, AutoHeight()); }
     void setGeometry(const QRect& r) { setGeometry(r.x(), r.y(), r.width(), r.height()); }
     void resize(int w, int h) { QWidget::resize(w, AutoHeight() > 0 ? AutoHeight() : h); }
     void resize(const QSize& s) { resize(s.width(), s.height()); }

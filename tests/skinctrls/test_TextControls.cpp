@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -285,7 +286,7 @@ TEST_F(EditOnDialogTest, TheContextMenuIsSkinnedAndEnablesWhatTheEditAllows)
     edit->SetText(QStringLiteral("abc"));
     edit->setSelection(0, 1);
     QApplication::clipboard()->setText(QStringLiteral("clip"));
-    QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, edit->rect().center());
+    QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, edit->rect().center(), QCursor::pos());
     QApplication::sendEvent(edit, &byKeyboard);
     TbsSkinPopupMenu* menu = edit->SysPopupMenu();
     ASSERT_NE(menu, nullptr);
@@ -318,7 +319,7 @@ TEST_F(EditOnDialogTest, TheContextMenuTakesItsCaptionsFromTheSkinsResourceStrin
     strings.SetResStrings(lines);
     skin.SetResourceStrData(&strings);
     skinForm->SetSkinData(&skin);
-    QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, edit->rect().center());
+    QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, edit->rect().center(), QCursor::pos());
     QApplication::sendEvent(edit, &byKeyboard);
     ASSERT_NE(edit->SysPopupMenu(), nullptr);
     const QStringList items = MenuItems(edit->SysPopupMenu());

@@ -58,14 +58,17 @@ TEST_F(TabRow, PointerLightsEachOtherTabButNeverTheSelectedOne)
         EXPECT_EQ(pages.TabBar()->HotTab(), i);
         const QRect source = pages.TabBar()->FaceOf(i).Source;
         // The selected tab shows its active (or, with the focus, its focus) picture.
-        if (i == pages.ActivePageIndex())
+        if (i == pages.ActivePageIndex()) {
             EXPECT_TRUE(source == Record().ActiveTabRect.ToQRect() ||
                         source == Record().FocusTabRect.ToQRect());
-        else
+        } else {
             EXPECT_EQ(source, hotLook) << i;
-        for (int j = 0; j < pages.PageCount(); ++j)
-            if (j != i && j != pages.ActivePageIndex())
+        }
+        for (int j = 0; j < pages.PageCount(); ++j) {
+            if (j != i && j != pages.ActivePageIndex()) {
                 EXPECT_EQ(pages.TabBar()->FaceOf(j).Source, Record().TabRect.ToQRect());
+            }
+        }
     }
 }
 

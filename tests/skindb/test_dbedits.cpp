@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -139,7 +140,7 @@ TEST_P(DBTextControlTest, TheContextMenuOffersPasteWhileTheFieldCanBeWritten)
 {
     TbsSkinPopupMenu* menu = nullptr;
     auto pasteItem = [&]() -> TMenuItem* {
-        QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, control->rect().center());
+        QContextMenuEvent byKeyboard(QContextMenuEvent::Keyboard, control->rect().center(), QCursor::pos());
         QApplication::sendEvent(control, &byKeyboard);
         menu = control->findChild<TbsSkinPopupMenu*>();
         return menu ? menu->Items()->Items(4) : nullptr;
