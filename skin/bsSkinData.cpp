@@ -138,6 +138,13 @@ void TbsSkinData::LoadCompressedStoredSkin(TbsCompressedStoredSkin* AStoredSkin)
     if (!AStoredSkin || AStoredSkin->Empty())
         return;
     BeginLoad();
+    // A sound skin is read as it inflates; anything else is inflated whole and read again, the
+    // way that tells what is wrong with it.
+    if (const std::optional<TbsSkinPackage> package = InflateSkinPackage(AStoredSkin->CompressedData())) {
+        LoadOrStayCleared([&] { ReadPackageParts(*package); });
+        FinishLoad();
+        return;
+    }
     ReadPackage(AStoredSkin->DeCompressed());
 }
 
@@ -151,18 +158,21 @@ void TbsSkinData::ReadPackage(const QByteArray& APackage)
 {
     if (APackage.size() >= 4 && qFromLittleEndian<qint32>(APackage.constData()) > SkinPackageVersion)
         return;
-    LoadOrStayCleared([&] {
-        const TbsSkinPackage package = ReadSkinPackage(APackage);
-        FPicture = PackagePicture(package.Picture);
-        FInActivePicture = PackagePicture(package.InActivePicture);
-        FMask = PackagePicture(package.Mask);
-        for (const QByteArray& bmp : package.ActivePictures)
-            FActivePictures.push_back(TbsSkinPicture::FromBmp(bmp));
-        const TbsIniText ini(TbsIniText::DecodeText(package.Description));
-        ReadNames(ini);
-        ReadRecords(ini);
-    });
+    LoadOrStayCleared([&] { ReadPackageParts(ReadSkinPackage(APackage)); });
     FinishLoad();
+}
+
+void TbsSkinData::ReadPackageParts(const TbsSkinPackage& APackage)
+{
+    FPicture = PackagePicture(APackage.Picture);
+    FInActivePicture = PackagePicture(APackage.InActivePicture);
+    FMask = PackagePicture(APackage.Mask);
+    FActivePictures.reserve(size_t(APackage.ActivePictures.size()));
+    for (const QByteArray& bmp : APackage.ActivePictures)
+        FActivePictures.push_back(TbsSkinPicture::FromBmp(bmp));
+    const TbsIniText ini(TbsIniText::DecodeText(APackage.Description));
+    ReadNames(ini);
+    ReadRecords(ini);
 }
 
 void TbsSkinData::LoadFromCompressedFile(const QString& FileName)
