@@ -166,6 +166,17 @@ QStringView Trimmed(const char16_t* begin, const char16_t* end)
     return QStringView(begin, end);
 }
 
+constexpr quint64 LaneOnes = 0x0001000100010001ull;
+constexpr quint64 LaneTops = 0x8000800080008000ull;
+
+// Whether one of four characters, read as one word, is c. Only yes or no: which one it is, the
+// caller finds a character at a time.
+bool AnyOfFourIs(quint64 four, char16_t c)
+{
+    const quint64 x = four ^ (LaneOnes * c);
+    return ((x - LaneOnes) & ~x & LaneTops) != 0;
+}
+
 } // namespace
 
 // One pass over the characters: a description has thousands of short lines, where searching each
@@ -180,9 +191,20 @@ void TbsIniText::SetText(const QString& text)
     while (p <= textEnd) {
         const char16_t* const lineBegin = p;
         const char16_t* eq = nullptr;
-        for (; p < textEnd && *p != u'\n'; ++p)
+        // Lines are skimmed four characters at a time up to each one that ends the line or is its
+        // first "=".
+        for (;;) {
+            for (quint64 four; textEnd - p >= 4; p += 4) {
+                memcpy(&four, p, sizeof four);
+                if (AnyOfFourIs(four, u'\n') || (!eq && AnyOfFourIs(four, u'=')))
+                    break;
+            }
+            if (p == textEnd || *p == u'\n')
+                break;
             if (*p == u'=' && !eq)
                 eq = p;
+            ++p;
+        }
         const QStringView line = Trimmed(lineBegin, p);
         ++p;
         if (line.isEmpty() || line.front() == u';')

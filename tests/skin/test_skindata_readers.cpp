@@ -67,6 +67,27 @@ TEST(SkinDescriptionSyntax, LookalikeNamesStayApartAndAllWhiteSpaceIsTrimmed)
     EXPECT_EQ(ReadString(ini, "t", "last"), "6"); // the last line needs no line break
 }
 
+// Lines are skimmed several characters at a time for their end and their first "=": every length
+// of key and value, wherever the line starts, splits the same, a later "=" stays in the value and
+// the last line needs no line break.
+TEST(SkinDescriptionSyntax, LinesOfEveryLengthSplitAtTheirFirstEqualsSign)
+{
+    for (int shift = 0; shift < 4; ++shift)
+        for (int keyLength = 1; keyLength <= 9; ++keyLength)
+            for (int valueLength = 0; valueLength <= 9; ++valueLength) {
+                const QString key(keyLength, u'k');
+                QString value(valueLength, u'v');
+                if (valueLength > 0)
+                    value[valueLength / 2] = u'=';
+                SCOPED_TRACE(QStringLiteral("%1|%2=%3").arg(shift).arg(key, value).toStdString());
+                const TbsIniText ini(QStringLiteral(";%1\n[s]\n%2=%3\nno equals sign\nlast=%3")
+                                         .arg(QString(shift, u'c'), key, value));
+                EXPECT_EQ(ini.KeyCount("s"), 2);
+                EXPECT_EQ(ReadString(ini, "s", key, "absent"), value);
+                EXPECT_EQ(ReadString(ini, "s", "last", "absent"), value);
+            }
+}
+
 // Names are hashed a few characters at a time: names of every length around those steps, letters
 // outside ASCII, and a letter outside ASCII that folds to an ASCII one must all find their entry
 // in any letter case, as section names and as keys.
