@@ -409,6 +409,24 @@ TEST(SkinRepository, AHugeListCountReadsOnlyTheEntriesThatCanExist)
     EXPECT_EQ(sd.CtrlList.size(), 29u);
 }
 
+TEST(SkinRepository, ANegativeListCountReadsNoEntries)
+{
+    const TbsSkinPackage parts = ReadSkinPackage(TestStoredSkin()->DeCompressed());
+    for (const char* count : {"-1", "-2147483648"}) {
+        SCOPED_TRACE(count);
+        TbsSkinPackage negative = parts;
+        negative.Description.replace("[SKINCONTROLS]\r\ncount=31",
+                                     QByteArray("[SKINCONTROLS]\r\ncount=") + count);
+        ASSERT_NE(negative.Description, parts.Description);
+        TbsCompressedStoredSkin storedSkin;
+        storedSkin.LoadFromPackage(negative);
+        TbsSkinData sd;
+        EXPECT_NO_THROW(sd.LoadCompressedStoredSkin(&storedSkin));
+        EXPECT_TRUE(sd.CtrlList.empty());
+        EXPECT_FALSE(sd.ObjectList.empty());
+    }
+}
+
 TEST(SkinRepository, ClearSkinSendsTheThreeChangeMessagesWithLParam1000)
 {
     TSkinMessageLog log;
