@@ -68,12 +68,14 @@ int AnsiByteCount(const QString& text)
     return bytes;
 }
 
+// No early exit: the loop then runs over whole vector registers, and a skin's description is
+// tens of kilobytes of ASCII, where an exit would never be taken.
 static bool IsAscii(QByteArrayView bytes)
 {
+    unsigned char bits = 0;
     for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+        bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
 }
 
 QString AnsiToUnicode(QByteArrayView bytes)

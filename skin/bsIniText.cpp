@@ -4,26 +4,51 @@
 #include "platform/AnsiCodePage.h"
 
 #include <QStringDecoder>
+#include <algorithm>
+#include <cstring>
 
-// Names are folded for hashing the way SameName compares them: ASCII by setting the lower-case bit
-// (which also joins a few punctuation marks with others, a harmless collision that SameName
-// settles), other letters by their case folding. Every load hashes each key of the description.
+// Names are folded for hashing the way SameName compares them: characters outside ASCII by their
+// case folding, then every character with the lower-case bit set, which joins the two cases of an
+// ASCII letter (and a few other characters with others, harmless collisions that SameName
+// settles). Every load hashes each key of the description, so four characters at a time are
+// mixed in with one multiplication.
 quint32 TbsNameIndex::Hash(QStringView name)
 {
-    quint32 hash = 2166136261u;
-    for (QChar c : name) {
-        char16_t u = c.unicode();
-        u = u < 0x80 ? char16_t(u | 0x20) : c.toCaseFolded().unicode();
-        hash = (hash ^ u) * 16777619u;
+    constexpr quint64 NotAsciiBits = 0xFF80FF80FF80FF80ull;
+    constexpr quint64 LowerCaseBits = 0x0020002000200020ull;
+    quint64 hash = 0x9E3779B97F4A7C15ull ^ quint64(name.size());
+    const auto mix = [&hash](const char16_t* chars) {
+        quint64 chunk;
+        memcpy(&chunk, chars, sizeof chunk);
+        if (chunk & NotAsciiBits) {
+            char16_t folded[4];
+            for (int i = 0; i < 4; ++i)
+                folded[i] = chars[i] < 0x80 ? chars[i] : QChar(chars[i]).toCaseFolded().unicode();
+            memcpy(&chunk, folded, sizeof chunk);
+        }
+        hash = (hash ^ (chunk | LowerCaseBits)) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 29;
+    };
+    const char16_t* p = name.utf16();
+    const char16_t* const end = p + name.size();
+    for (; end - p >= 4; p += 4)
+        mix(p);
+    if (p < end) {
+        char16_t last[4] = {};
+        std::copy(p, end, last);
+        mix(last);
     }
-    return hash;
+    return quint32(hash ^ (hash >> 32));
 }
 
-// Names are mostly ASCII: those compare a folded character at a time here, the rest in Qt.
+// Names are mostly ASCII and mostly spelt alike: those that are equal are told at once, the ones
+// that differ compare a folded character at a time here, the rest in Qt.
 bool TbsNameIndex::SameName(QStringView a, QStringView b)
 {
     if (a.size() != b.size())
         return false;
+    if (memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(QChar)) == 0)
+        return true;
     for (qsizetype i = 0; i < a.size(); ++i) {
         const char16_t x = a[i].unicode(), y = b[i].unicode();
         if (x == y)
@@ -45,12 +70,14 @@ void TbsNameIndex::Place(Slot slot)
     FSlots[i] = slot;
 }
 
-void TbsNameIndex::Grow()
+void TbsNameIndex::Grow(size_t count)
 {
     std::vector<Slot> old = std::move(FSlots);
-    // The sections of a skin's records hold a few dozen keys each: starting at 64 slots spares
-    // them growing three times.
-    FSlots.assign(old.empty() ? 64 : old.size() * 2, Slot{0, -1});
+    // The sections of a skin's records hold a few dozen keys each: no table starts below 64 slots.
+    size_t size = std::max<size_t>(64, old.size() * 2);
+    while (size < count * 2)
+        size *= 2;
+    FSlots.assign(size, Slot{0, -1});
     for (const Slot& slot : old)
         if (slot.Item >= 0)
             Place(slot);
@@ -139,6 +166,17 @@ QStringView Trimmed(const char16_t* begin, const char16_t* end)
     return QStringView(begin, end);
 }
 
+constexpr quint64 LaneOnes = 0x0001000100010001ull;
+constexpr quint64 LaneTops = 0x8000800080008000ull;
+
+// Whether one of four characters, read as one word, is c. Only yes or no: which one it is, the
+// caller finds a character at a time.
+bool AnyOfFourIs(quint64 four, char16_t c)
+{
+    const quint64 x = four ^ (LaneOnes * c);
+    return ((x - LaneOnes) & ~x & LaneTops) != 0;
+}
+
 } // namespace
 
 // One pass over the characters: a description has thousands of short lines, where searching each
@@ -153,9 +191,20 @@ void TbsIniText::SetText(const QString& text)
     while (p <= textEnd) {
         const char16_t* const lineBegin = p;
         const char16_t* eq = nullptr;
-        for (; p < textEnd && *p != u'\n'; ++p)
+        // Lines are skimmed four characters at a time up to each one that ends the line or is its
+        // first "=".
+        for (;;) {
+            for (quint64 four; textEnd - p >= 4; p += 4) {
+                memcpy(&four, p, sizeof four);
+                if (AnyOfFourIs(four, u'\n') || (!eq && AnyOfFourIs(four, u'=')))
+                    break;
+            }
+            if (p == textEnd || *p == u'\n')
+                break;
             if (*p == u'=' && !eq)
                 eq = p;
+            ++p;
+        }
         const QStringView line = Trimmed(lineBegin, p);
         ++p;
         if (line.isEmpty() || line.front() == u';')
@@ -167,7 +216,14 @@ void TbsIniText::SetText(const QString& text)
         if (!current || !eq)
             continue;
         const auto* begin = reinterpret_cast<const char16_t*>(line.data());
-        current->Append(Trimmed(begin, eq), Trimmed(eq + 1, begin + line.size()));
+        current->Entries.push_back(Entry{Trimmed(begin, eq), Trimmed(eq + 1, begin + line.size())});
+    }
+    // Keys are indexed once every section is whole, each in a table of the size it needs.
+    for (Section& section : FSections) {
+        section.KeyIndex.Reserve(section.Entries.size());
+        for (size_t e = 0; e < section.Entries.size(); ++e)
+            section.KeyIndex.Add(int(e), section.Entries[e].Key,
+                                 [&section](int i) { return section.Entries[size_t(i)].Key; });
     }
 }
 

@@ -46,13 +46,27 @@ public:
     // Adds item under name unless an item of that name is already there.
     template <class NameOf> void Add(int item, QStringView name, const NameOf& nameOf)
     {
-        const quint32 hash = Hash(name);
-        if (Find(name, hash, nameOf) >= 0)
-            return;
         if ((FCount + 1) * 2 > FSlots.size())
-            Grow();
-        Place(Slot{hash, item});
-        ++FCount;
+            Grow(FCount + 1);
+        const quint32 hash = Hash(name);
+        const size_t mask = FSlots.size() - 1;
+        // One probe finds either the name or the free slot the item goes in.
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot& slot = FSlots[i];
+            if (slot.Item < 0) {
+                slot = Slot{hash, item};
+                ++FCount;
+                return;
+            }
+            if (slot.Hash == hash && SameName(nameOf(slot.Item), name))
+                return;
+        }
+    }
+    // Makes room for count items in all, so that adding them does not grow the table again.
+    void Reserve(size_t count)
+    {
+        if (count * 2 > FSlots.size())
+            Grow(count);
     }
     void Clear()
     {
@@ -67,7 +81,8 @@ private:
     };
     static bool SameName(QStringView a, QStringView b);
     void Place(Slot slot);
-    void Grow();
+    // Rebuilds the table with room for at least count items.
+    void Grow(size_t count);
 
     std::vector<Slot> FSlots; // a power of two in size, at most half full
     size_t FCount = 0;

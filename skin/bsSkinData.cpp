@@ -41,13 +41,13 @@ QString DirectoryOf(const QString& AFileName)
     return AFileName.left(AFileName.lastIndexOf(u'/') + 1);
 }
 
-// An entry "name:type", cut at its first colon; no colon gives an empty name and type.
-std::pair<QString, QString> SplitEntry(const QString& AEntry)
+// An entry "name:type", cut at its first colon; no colon, or no entry, gives an empty name and type.
+std::pair<QString, QString> SplitEntry(const QStringView* AEntry)
 {
-    const qsizetype colon = AEntry.indexOf(u':');
+    const qsizetype colon = AEntry ? AEntry->indexOf(u':') : -1;
     if (colon < 0)
         return {};
-    return {AEntry.left(colon), AEntry.mid(colon + 1)};
+    return {AEntry->first(colon).toString(), AEntry->sliced(colon + 1).toString()};
 }
 
 // The bytes of a skin folder's ini file, or none when it cannot be opened: a missing file reads
@@ -77,8 +77,10 @@ void ReadList(const TbsIniText& ini, const QString& ASection, std::vector<std::u
               std::unique_ptr<Record> (*ACreate)(const QString&, const QString&), AfterRead AAfterRead)
 {
     const qint32 count = ReadCount(ini, ASection, QStringLiteral("count"));
+    const TbsIniText::Section* section = ini.FindSection(ASection);
+    AList.reserve(AList.size() + size_t(std::max(count, 0)));
     for (qint32 i = 0; i < count; ++i) {
-        const auto [name, type] = SplitEntry(ReadString(ini, ASection, QString::number(i)));
+        const auto [name, type] = SplitEntry(TbsIniText::FindValue(section, QString::number(i)));
         if (auto record = ACreate(type, name)) {
             record->LoadFromFile(ini);
             AAfterRead(*record);
@@ -138,6 +140,13 @@ void TbsSkinData::LoadCompressedStoredSkin(TbsCompressedStoredSkin* AStoredSkin)
     if (!AStoredSkin || AStoredSkin->Empty())
         return;
     BeginLoad();
+    // A sound skin is read as it inflates; anything else is inflated whole and read again, the
+    // way that tells what is wrong with it.
+    if (const std::optional<TbsSkinPackage> package = InflateSkinPackage(AStoredSkin->CompressedData())) {
+        LoadOrStayCleared([&] { ReadPackageParts(*package); });
+        FinishLoad();
+        return;
+    }
     ReadPackage(AStoredSkin->DeCompressed());
 }
 
@@ -151,18 +160,21 @@ void TbsSkinData::ReadPackage(const QByteArray& APackage)
 {
     if (APackage.size() >= 4 && qFromLittleEndian<qint32>(APackage.constData()) > SkinPackageVersion)
         return;
-    LoadOrStayCleared([&] {
-        const TbsSkinPackage package = ReadSkinPackage(APackage);
-        FPicture = PackagePicture(package.Picture);
-        FInActivePicture = PackagePicture(package.InActivePicture);
-        FMask = PackagePicture(package.Mask);
-        for (const QByteArray& bmp : package.ActivePictures)
-            FActivePictures.push_back(TbsSkinPicture::FromBmp(bmp));
-        const TbsIniText ini(TbsIniText::DecodeText(package.Description));
-        ReadNames(ini);
-        ReadRecords(ini);
-    });
+    LoadOrStayCleared([&] { ReadPackageParts(ReadSkinPackage(APackage)); });
     FinishLoad();
+}
+
+void TbsSkinData::ReadPackageParts(const TbsSkinPackage& APackage)
+{
+    FPicture = PackagePicture(APackage.Picture);
+    FInActivePicture = PackagePicture(APackage.InActivePicture);
+    FMask = PackagePicture(APackage.Mask);
+    FActivePictures.reserve(size_t(APackage.ActivePictures.size()));
+    for (const QByteArray& bmp : APackage.ActivePictures)
+        FActivePictures.push_back(TbsSkinPicture::FromBmp(bmp));
+    const TbsIniText ini(TbsIniText::DecodeText(APackage.Description));
+    ReadNames(ini);
+    ReadRecords(ini);
 }
 
 void TbsSkinData::LoadFromCompressedFile(const QString& FileName)

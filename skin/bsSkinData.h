@@ -157,6 +157,8 @@ private:
     void BeginLoad();
     // The reading steps of a package load, after the before-change message.
     void ReadPackage(const QByteArray& APackage);
+    // Makes the pictures and records of a package that was read whole.
+    void ReadPackageParts(const TbsSkinPackage& APackage);
     void LoadOrStayCleared(const std::function<void()>& ARead);
     void ReadNames(const TbsIniText& ini);
     void ReadRecords(const TbsIniText& ini);

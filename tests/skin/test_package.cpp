@@ -7,6 +7,7 @@
 
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace
 {
@@ -232,5 +233,102 @@ TEST(SkinPackage, BmpImageInfoOfWhatQtWrites)
         EXPECT_EQ(info.Width, c.Width);
         EXPECT_EQ(info.Height, c.Height);
         EXPECT_EQ(info.BitCount, c.Bits);
+    }
+}
+
+namespace
+{
+
+// What the whole way makes of a compressed form: the package, or nothing when inflating or
+// reading raises.
+std::optional<TbsSkinPackage> ReadWhole(const QByteArray& compressed, qint64 limit)
+{
+    try {
+        return ReadSkinPackage(DecompressBytes(compressed, limit));
+    } catch (const EDecompressionError&) {
+    } catch (const ESkinPackageError&) {
+    }
+    return std::nullopt;
+}
+
+// Reading while inflating gives the package exactly when the whole way does, and the same one.
+void ExpectInflatingAgrees(const QByteArray& compressed, qint64 limit = MaxSkinDataSize)
+{
+    const std::optional<TbsSkinPackage> whole = ReadWhole(compressed, limit);
+    const std::optional<TbsSkinPackage> inflating = InflateSkinPackage(compressed, limit);
+    ASSERT_EQ(inflating.has_value(), whole.has_value());
+    if (whole)
+        ExpectSamePackage(*inflating, *whole);
+}
+
+} // namespace
+
+TEST(SkinPackage, ReadingWhileInflatingGivesWhatTheInflatedBytesGive)
+{
+    TbsSkinPackage withMask = TestPackage();
+    withMask.Mask = TestBmp(7, 5, QImage::Format_Indexed8);
+    TbsSkinPackage legacy = TestPackage();
+    legacy.Version = 2;
+    TbsSkinPackage noDescription = TestPackage();
+    noDescription.Description.clear();
+    // Longer than the first block the description is inflated into, and not a multiple of it.
+    TbsSkinPackage longDescription = TestPackage();
+    longDescription.Description = TestDescription().repeated(3000) + "tail";
+    TbsSkinPackage bigPicture = TestPackage();
+    bigPicture.ActivePictures.append(TestBmp(300, 200));
+    const std::pair<const char*, TbsSkinPackage> cases[] = {
+        {"typical", TestPackage()},
+        {"with a mask", withMask},
+        {"version 2", legacy},
+        {"no description", noDescription},
+        {"long description", longDescription},
+        {"a picture of many blocks", bigPicture},
+        {"nothing at all", TbsSkinPackage()},
+    };
+    for (const auto& [name, package] : cases) {
+        SCOPED_TRACE(name);
+        const std::optional<TbsSkinPackage> read = InflateSkinPackage(CompressedFormOf(package));
+        ASSERT_TRUE(read.has_value());
+        ExpectSamePackage(*read, package);
+    }
+}
+
+TEST(SkinPackage, ReadingWhileInflatingRefusesWhatTheWholeWayRefuses)
+{
+    const QByteArray bytes = WriteSkinPackage(TestPackage());
+    const QByteArray compressed = CompressBytes(bytes);
+    QByteArray lyingBmp = bytes;
+    SetUInt32(lyingBmp, 5 + 2, 0xFFFFFFF0u); // the main picture claims almost 4 GB
+    QByteArray badChecksum = compressed;
+    badChecksum[badChecksum.size() - 1] = char(badChecksum.back() ^ 1);
+    TbsSkinPackage newer = TestPackage();
+    newer.Version = 4;
+    struct Case {
+        const char* Name;
+        QByteArray Compressed;
+        qint64 Limit;
+    };
+    const Case cases[] = {
+        {"sound", compressed, MaxSkinDataSize},
+        {"limit exactly the package", compressed, bytes.size()},
+        {"limit one byte short", compressed, bytes.size() - 1},
+        {"limit short inside the pictures", compressed, 100},
+        {"bytes after the stream", compressed + '\0', MaxSkinDataSize},
+        {"wrong checksum", badChecksum, MaxSkinDataSize},
+        {"version above 3", CompressedFormOf(newer), MaxSkinDataSize},
+        {"picture larger than the stream", CompressBytes(lyingBmp), MaxSkinDataSize},
+        {"not zlib", bytes, MaxSkinDataSize},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ExpectInflatingAgrees(c.Compressed, c.Limit);
+    }
+    for (qsizetype keep = 0; keep < compressed.size(); ++keep) {
+        SCOPED_TRACE(keep);
+        ExpectInflatingAgrees(compressed.left(keep));
+    }
+    for (qsizetype keep = 0; keep < bytes.size(); keep += 7) {
+        SCOPED_TRACE(keep);
+        ExpectInflatingAgrees(CompressBytes(bytes.left(keep)));
     }
 }

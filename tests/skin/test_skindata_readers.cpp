@@ -67,6 +67,87 @@ TEST(SkinDescriptionSyntax, LookalikeNamesStayApartAndAllWhiteSpaceIsTrimmed)
     EXPECT_EQ(ReadString(ini, "t", "last"), "6"); // the last line needs no line break
 }
 
+// Lines are skimmed several characters at a time for their end and their first "=": every length
+// of key and value, wherever the line starts, splits the same, a later "=" stays in the value and
+// the last line needs no line break.
+TEST(SkinDescriptionSyntax, LinesOfEveryLengthSplitAtTheirFirstEqualsSign)
+{
+    for (int shift = 0; shift < 4; ++shift)
+        for (int keyLength = 1; keyLength <= 9; ++keyLength)
+            for (int valueLength = 0; valueLength <= 9; ++valueLength) {
+                const QString key(keyLength, u'k');
+                QString value(valueLength, u'v');
+                if (valueLength > 0)
+                    value[valueLength / 2] = u'=';
+                SCOPED_TRACE(QStringLiteral("%1|%2=%3").arg(shift).arg(key, value).toStdString());
+                const TbsIniText ini(QStringLiteral(";%1\n[s]\n%2=%3\nno equals sign\nlast=%3")
+                                         .arg(QString(shift, u'c'), key, value));
+                EXPECT_EQ(ini.KeyCount("s"), 2);
+                EXPECT_EQ(ReadString(ini, "s", key, "absent"), value);
+                EXPECT_EQ(ReadString(ini, "s", "last", "absent"), value);
+            }
+}
+
+// Names are hashed a few characters at a time: names of every length around those steps, letters
+// outside ASCII, and a letter outside ASCII that folds to an ASCII one must all find their entry
+// in any letter case, as section names and as keys.
+TEST(SkinDescriptionSyntax, NamesOfAnyLengthAndScriptMatchInEveryLetterCase)
+{
+    struct Case {
+        const char16_t* Written;
+        const char16_t* Asked;
+        bool Found;
+    };
+    const Case cases[] = {
+        {u"a", u"A", true},
+        {u"abc", u"aBC", true},
+        {u"abcd", u"ABCD", true},
+        {u"abcde", u"abcdE", true},
+        {u"fontheight", u"FontHeight", true},
+        {u"activefontcolor", u"ACTIVEFONTCOLOR", true},
+        {u"\u00C4rger", u"\u00E4RGER", true},
+        {u"schriftgr\u00F6\u00DFe", u"SCHRIFTGR\u00D6\u00DFE", true},
+        {u"\u03A3\u0399\u0393\u039C\u0391", u"\u03C3\u03B9\u03B3\u03BC\u03B1", true},
+        {u"\u212Aelvin", u"kelvin", true}, // the Kelvin sign folds to an ASCII k
+        {u"kelvin", u"\u212AELVIN", true},
+        {u"fontheight", u"fontheigh", false},
+        {u"fontheight", u"fontheighu", false},
+        {u"abcd", u"abce", false},
+        {u"abcd@", u"abcd`", false},
+        {u"\u00E4bcd", u"\u00C4bce", false},
+    };
+    for (const Case& c : cases) {
+        const QString written = QString::fromUtf16(c.Written), asked = QString::fromUtf16(c.Asked);
+        SCOPED_TRACE(written.toStdString() + " / " + asked.toStdString());
+        const TbsIniText keys(QStringLiteral("[s]\n%1=v\n").arg(written));
+        EXPECT_EQ(ReadString(keys, "s", asked), c.Found ? "v" : "");
+        const TbsIniText sections(QStringLiteral("[%1]\nk=v\n").arg(written));
+        EXPECT_EQ(ReadString(sections, asked, "k"), c.Found ? "v" : "");
+    }
+}
+
+// A section is indexed once it is read whole, and again as keys are written into it: both ways a
+// section of hundreds of keys finds every one, and the first of two spellings of a name wins.
+TEST(SkinDescriptionSyntax, EveryKeyOfALongSectionIsFoundAndTheFirstSpellingWins)
+{
+    QString text = QStringLiteral("[s]\n");
+    for (int i = 0; i < 300; ++i)
+        text += QStringLiteral("key%1=first%1\n").arg(i);
+    for (int i = 0; i < 300; ++i)
+        text += QStringLiteral("KEY%1=second%1\n").arg(i);
+    TbsIniText ini(text);
+    EXPECT_EQ(ini.KeyCount("s"), 600);
+    for (int i = 300; i < 700; ++i)
+        ini.WriteString("s", QStringLiteral("written%1").arg(i), QString::number(i));
+    ini.WriteString("s", "Key7", "rewritten");
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(ReadString(ini, "s", QStringLiteral("Key%1").arg(i)),
+                  i == 7 ? QStringLiteral("rewritten") : QStringLiteral("first%1").arg(i));
+    for (int i = 300; i < 700; ++i)
+        ASSERT_EQ(ReadString(ini, "S", QStringLiteral("WRITTEN%1").arg(i)), QString::number(i));
+    EXPECT_EQ(ini.KeyCount("s"), 1000);
+}
+
 TEST(SkinValueReaders, Integer)
 {
     ExpectReads<qint32>({{"decimal", "42", 42},

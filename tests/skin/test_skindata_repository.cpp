@@ -10,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <typeinfo>
 
 // A stand-in for the layered border windows of skinned forms, which the broadcast skips by class.
 class TbsFormLayerWindow : public TRecordingWindow {
@@ -318,6 +319,47 @@ TEST(SkinRepository, AFailedLoadLeavesNoPictureAndSendsNoChangeMessage)
     }
 }
 
+TEST(SkinRepository, AStoredSkinThatFailsRaisesWhatLoadingItsInflatedBytesRaises)
+{
+    const QByteArray compressed = TestStoredSkin()->CompressedData();
+    const QByteArray package = DecompressBytes(compressed);
+    const TbsSkinPackage parts = ReadSkinPackage(package);
+    const QByteArray cutPackage = package.left(parts.Picture.size() * 3 + 20);
+    TbsSkinPackage badPoint = parts;
+    badPoint.Description.replace("lefttoppoint=4,12", "lefttoppoint=4");
+    TbsSkinPackage badBitmap = parts;
+    badBitmap.ActivePictures[3] = QByteArray("BM") + QByteArray(60, 'x');
+    QByteArray badChecksum = compressed;
+    badChecksum[badChecksum.size() - 1] = char(badChecksum.back() ^ 1);
+
+    // The message of the error f raises, prefixed with its class; empty when f raises none.
+    const auto errorOf = [](const std::function<void()>& f) -> std::string {
+        try {
+            f();
+        } catch (const Exception& e) {
+            return typeid(e).name() + (": " + e.Message().toStdString());
+        }
+        return {};
+    };
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"stream cut short", compressed.left(compressed.size() / 2)},
+        {"byte after the stream", compressed + '\0'},
+        {"wrong checksum", badChecksum},
+        {"package cut inside the active pictures", CompressBytes(cutPackage)},
+        {"a bitmap that is not one", CompressBytes(WriteSkinPackage(badBitmap))},
+        {"a point with one number", CompressBytes(WriteSkinPackage(badPoint))},
+    };
+    for (const auto& [name, form] : cases) {
+        SCOPED_TRACE(name);
+        TbsCompressedStoredSkin storedSkin;
+        storedSkin.SetCompressedData(form);
+        TbsSkinData stored, inflated;
+        const std::string error = errorOf([&] { stored.LoadCompressedStoredSkin(&storedSkin); });
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(error, errorOf([&] { inflated.LoadFromSkinPackage(DecompressBytes(form)); }));
+    }
+}
+
 TEST(SkinRepository, AFolderWithoutARequiredSectionIsNotLoaded)
 {
     QTemporaryDir dir;
@@ -365,6 +407,24 @@ TEST(SkinRepository, AHugeListCountReadsOnlyTheEntriesThatCanExist)
     TbsSkinData sd;
     sd.LoadCompressedStoredSkin(&storedSkin);
     EXPECT_EQ(sd.CtrlList.size(), 29u);
+}
+
+TEST(SkinRepository, ANegativeListCountReadsNoEntries)
+{
+    const TbsSkinPackage parts = ReadSkinPackage(TestStoredSkin()->DeCompressed());
+    for (const char* count : {"-1", "-2147483648"}) {
+        SCOPED_TRACE(count);
+        TbsSkinPackage negative = parts;
+        negative.Description.replace("[SKINCONTROLS]\r\ncount=31",
+                                     QByteArray("[SKINCONTROLS]\r\ncount=") + count);
+        ASSERT_NE(negative.Description, parts.Description);
+        TbsCompressedStoredSkin storedSkin;
+        storedSkin.LoadFromPackage(negative);
+        TbsSkinData sd;
+        EXPECT_NO_THROW(sd.LoadCompressedStoredSkin(&storedSkin));
+        EXPECT_TRUE(sd.CtrlList.empty());
+        EXPECT_FALSE(sd.ObjectList.empty());
+    }
 }
 
 TEST(SkinRepository, ClearSkinSendsTheThreeChangeMessagesWithLParam1000)
