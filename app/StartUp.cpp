@@ -14,6 +14,7 @@
 #include "Unit7.h"
 #include "Unit8.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
@@ -127,6 +128,12 @@ void StartUp(const TProgramOptions& AOptions)
     Times.Begin = MonotonicNs();
     ProgramSkinChoice() = AOptions.Skin;
     InstallFontSubstitutes();
+    // What names no font of its own draws in the face the windows were laid out for, at the
+    // platform's size, rather than in the platform's default family, which would be one more font
+    // to load before the login window shows.
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Tahoma"));
+    QApplication::setFont(font);
     new TApplication;
     Application->SetTitle(QStringLiteral("人事管理系统"));
     new Tdb;

@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -159,6 +160,20 @@ TEST_F(ProgramTest, EveryWindowIsTitledExactlyByItsCaption)
         EXPECT_EQ(form->windowHandle()->title(), form->Caption()) << form->objectName().toStdString();
         EXPECT_EQ(form->windowTitle(), form->Caption());
         EXPECT_FALSE(form->Caption().isEmpty());
+    }
+}
+
+// The windows name Windows faces that stand for one installed family: no control falls back to the
+// platform's own default family, which would look out of place and cost another font to load.
+TEST_F(ProgramTest, EveryControlDrawsInTheFamilyTheWindowsAskFor)
+{
+    Start();
+    const std::string family = QFontInfo(QFont(QStringLiteral("Tahoma"))).family().toStdString();
+    for (TForm* form : Application->Forms()) {
+        for (QWidget* control : form->findChildren<QWidget*>())
+            EXPECT_EQ(QFontInfo(control->font()).family().toStdString(), family)
+                << form->objectName().toStdString() << " " << control->metaObject()->className() << " "
+                << control->objectName().toStdString();
     }
 }
 
