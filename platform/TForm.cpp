@@ -64,12 +64,17 @@ void TForm::closeEvent(QCloseEvent* event)
     Close();
 }
 
-void TForm::showEvent(QShowEvent* event)
+void TForm::setVisible(bool visible)
 {
-    if (!event->spontaneous() && !FPositioned) {
+    if (visible && !FPositioned && !isVisible()) {
         CentreOnScreen();
         FPositioned = true;
     }
+    QWidget::setVisible(visible);
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
     QWidget::showEvent(event);
     if (!event->spontaneous())
         FireEvent(OnShow);

@@ -43,6 +43,11 @@ public:
     std::function<void()> OnShow;
     std::function<void()> OnHide;
 
+    // A window is centred on the screen before it first appears, so that it is mapped where it
+    // belongs: the window manager, and the shadow pieces that follow the window, never see it at
+    // the corner of the screen first.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,7 @@
 #include "TForm.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -21,6 +22,34 @@ TEST(Form, FrameMarginsMoveTheClientWidgetAndKeepTheClientSize)
     EXPECT_EQ(form.ClientWidget()->geometry(), QRect(4, 22, 327, 203));
     EXPECT_EQ(control->geometry(), QRect(10, 20, 30, 40));
     EXPECT_EQ(control->mapTo(&form, QPoint(0, 0)), QPoint(14, 42));
+}
+
+// Whatever follows the window when it appears (the shadow pieces around a skinned window, the
+// window manager's placement) must see it where it belongs, not at the screen's corner first.
+TEST(Form, IsCentredBeforeItFirstAppearsAndKeepsWhereItWasMovedAfterwards)
+{
+    struct TShowWatch : QObject {
+        std::vector<QPoint> Seen;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show)
+                Seen.push_back(static_cast<QWidget*>(watched)->pos());
+            return false;
+        }
+    } watch;
+    TForm form;
+    form.resize(300, 200);
+    form.installEventFilter(&watch);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint centred(screen.x() + (screen.width() - 300) / 2, screen.y() + (screen.height() - 200) / 2);
+    form.Show();
+    ASSERT_EQ(watch.Seen.size(), 1u);
+    EXPECT_EQ(watch.Seen[0], centred);
+    EXPECT_EQ(form.pos(), centred);
+    form.Hide();
+    form.move(10, 20);
+    form.Show();
+    EXPECT_EQ(form.pos(), QPoint(10, 20));
 }
 
 struct CloseCase {
