@@ -128,9 +128,9 @@ void StartUp(const TProgramOptions& AOptions)
     Times.Begin = MonotonicNs();
     ProgramSkinChoice() = AOptions.Skin;
     InstallFontSubstitutes();
-    // What names no font of its own draws in the face the windows were laid out for, at the
-    // platform's size, rather than in the platform's default family, which would be one more font
-    // to load before the login window shows.
+    // Controls that name no font of their own draw in the face the windows were laid out for, at
+    // the platform's size, rather than in the platform's default family, which would also be one
+    // more font to load before the login window shows.
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Tahoma"));
     QApplication::setFont(font);
