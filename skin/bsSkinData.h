@@ -41,6 +41,11 @@ public:
     explicit TbsSkinData(QObject* AOwner = nullptr);
     ~TbsSkinData() override;
 
+    // The form-info record's own readers and writers of a description stay reachable beside the
+    // repository's file-name ones below.
+    using TbsFormInfo::LoadFromFile;
+    using TbsFormInfo::SaveToFile;
+
     // Unpacks and loads a stored skin; does nothing for none or an empty one. A package whose
     // version is above 3 stops the load once the old skin is cleared (no error, no change message).
     void LoadCompressedStoredSkin(TbsCompressedStoredSkin* AStoredSkin);
