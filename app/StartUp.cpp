@@ -13,6 +13,7 @@
 #include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "bsDefaultLook.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -128,12 +129,11 @@ void StartUp(const TProgramOptions& AOptions)
     Times.Begin = MonotonicNs();
     ProgramSkinChoice() = AOptions.Skin;
     InstallFontSubstitutes();
-    // Controls that name no font of their own draw in the face the windows were laid out for, at
-    // the platform's size, rather than in the platform's default family, which would also be one
-    // more font to load before the login window shows.
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    QApplication::setFont(font);
+    // Controls that name no font of their own draw in the skinned controls' own face and size,
+    // rather than in the platform's default font. The stock editors inside the skinned ones lay
+    // out their text once before they take that font; in any other font that layout alone would
+    // load one more font before the login window shows.
+    QApplication::setFont(DefaultControlFont());
     new TApplication;
     Application->SetTitle(QStringLiteral("人事管理系统"));
     new Tdb;

@@ -8,8 +8,9 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
     BeginFontSetup();
+    QApplication app(argc, argv);
+    FontSetupHasApplication();
     TProgramOptions options;
     QString text;
     const TOptionsParse parse = ParseProgramOptions(QApplication::arguments(), options, text);
