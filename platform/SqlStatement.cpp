@@ -1,7 +1,7 @@
 // Placeholder parsing and recognition of updatable statements.
 #include "SqlStatement.h"
 
-#include <QRegularExpression>
+#include <optional>
 
 namespace
 {
@@ -33,6 +33,90 @@ qsizetype SkipQuotedOrComment(const QString& text, qsizetype i)
     if (c == u'/' && next == u'*')
         return skipTo(u"*/", i + 2);
     return i;
+}
+
+// Reads "select * from <table>", optionally followed by a where or an order by clause, ignoring case
+// and spaces: the table as written (quotes included), or nullopt for any other statement. It
+// reads by hand what a regular expression would say in a line, because compiling one would cost
+// the program's start more than all the statements it ever reads.
+class TPlainSelectReader
+{
+  public:
+    explicit TPlainSelectReader(const QString& text) : FText(text) {}
+
+    std::optional<QString> Table()
+    {
+        Spaces();
+        if (!(Word(u"select") && Spaces() && Next(u'*') && Spaces() && Word(u"from") && Spaces()))
+            return std::nullopt;
+        const qsizetype start = FAt;
+        if (!Name())
+            return std::nullopt;
+        const QString table = FText.mid(start, FAt - start);
+        const qsizetype end = FAt;
+        if (Spaces() && (Word(u"where") || (Word(u"order") && Spaces() && Word(u"by"))) && WordEnds())
+            return table; // whatever the clause says
+        FAt = end;
+        Spaces();
+        Next(u';');
+        Spaces();
+        if (FAt != FText.size())
+            return std::nullopt;
+        return table;
+    }
+
+  private:
+    // Skips spaces; whether there were any.
+    bool Spaces()
+    {
+        const qsizetype from = FAt;
+        while (FAt < FText.size() && FText[FAt].isSpace())
+            ++FAt;
+        return FAt > from;
+    }
+    bool Next(QChar c)
+    {
+        if (FAt >= FText.size() || FText[FAt] != c)
+            return false;
+        ++FAt;
+        return true;
+    }
+    bool Word(QStringView word)
+    {
+        if (QStringView(FText).sliced(FAt).left(word.size()).compare(word, Qt::CaseInsensitive) != 0)
+            return false;
+        FAt += word.size();
+        return true;
+    }
+    bool WordEnds() const { return FAt == FText.size() || !IsNameChar(FText[FAt]); }
+    // A name in double quotes, brackets or back quotes, or a bare run of characters that could
+    // not start anything else.
+    bool Name()
+    {
+        if (FAt >= FText.size())
+            return false;
+        const QChar open = FText[FAt];
+        const QChar close = open == u'[' ? QChar(u']') : open;
+        if (open == u'"' || open == u'[' || open == u'`') {
+            const qsizetype end = FText.indexOf(close, FAt + 1);
+            if (end <= FAt + 1)
+                return false;
+            FAt = end + 1;
+            return true;
+        }
+        const qsizetype from = FAt;
+        while (FAt < FText.size() && !FText[FAt].isSpace() && !QStringView(u";,()\"'`[").contains(FText[FAt]))
+            ++FAt;
+        return FAt > from;
+    }
+
+    const QString& FText;
+    qsizetype FAt = 0;
+};
+
+std::optional<QString> ReadPlainSelectTable(const QString& text)
+{
+    return TPlainSelectReader(text).Table();
 }
 
 } // namespace
@@ -87,16 +171,10 @@ QStringList SqlStatement::ParameterNames() const
 
 void SqlStatement::FindUpdatableTable()
 {
-    static const QRegularExpression shape(
-        QStringLiteral(R"re(^\s*select\s+\*\s+from\s+("[^"]+"|\[[^\]]+\]|`[^`]+`|[^\s;,()"'`\[]+))re"
-                       R"re((?:\s+(?:where|order\s+by)\b.*)?\s*;?\s*$)re"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption |
-            QRegularExpression::UseUnicodePropertiesOption);
-    const QRegularExpressionMatch match = shape.match(FText);
-    if (!match.hasMatch())
+    const std::optional<QString> table = ReadPlainSelectTable(FText);
+    if (!table)
         return;
-    QString table = match.captured(1);
-    if (table.size() > 1 && !table[0].isLetterOrNumber() && table[0] != u'_')
-        table = table.mid(1, table.size() - 2);
-    FTable = table;
+    FTable = *table;
+    if (FTable.size() > 1 && !FTable[0].isLetterOrNumber() && FTable[0] != u'_')
+        FTable = FTable.mid(1, FTable.size() - 2);
 }

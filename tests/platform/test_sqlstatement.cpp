@@ -55,6 +55,16 @@ TEST(SqlStatement, OnlyPlainSelectStarFromOneTableIsUpdatable)
         {"insert into a(x) values(1)", ""},
         {"select count(*) from a", ""},
         {"select * from (select * from a)", ""},
+        {"select * from `人员资料` ORDER  BY 编号", "人员资料"},
+        {"select * from a;", "a"},
+        {"select * from a wherever", ""},
+        {"select * from a orderby x", ""},
+        {"select * from a ; drop table a", ""},
+        {"select*from a", ""},
+        {"select * from \"\"", ""},
+        {"select * from [a", ""},
+        {"select * from", ""},
+        {"", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
