@@ -1,10 +1,12 @@
 // Start-up order and shut-down of the program's long-lived objects.
 #include "StartUp.h"
 
+#include "AheadWork.h"
 #include "FontSetup.h"
 #include "QueryActions.h"
 #include "StartUpClock.h"
 #include "TApplication.h"
+#include "TConnection.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -134,6 +136,8 @@ void StartUp(const TProgramOptions& AOptions)
     // out their text once before they take that font; in any other font that layout alone would
     // load one more font before the login window shows.
     QApplication::setFont(DefaultControlFont());
+    // The login window's account list is the first query; the driver loads meanwhile.
+    RunAhead(&TConnection::LoadDriver);
     new TApplication;
     Application->SetTitle(QStringLiteral("人事管理系统"));
     new Tdb;

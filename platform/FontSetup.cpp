@@ -1,17 +1,16 @@
 // The font configuration read ahead on a thread, and the font substitution.
 #include "FontSetup.h"
 
-#include <QCoreApplication>
+#include "AheadWork.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
-#include <atomic>
 #include <clocale>
 #include <fontconfig/fontconfig.h>
 #include <latch>
 #include <locale.h>
-#include <thread>
 
 namespace {
 
@@ -50,63 +49,45 @@ void ReadConfigurationInOwnLocale()
     }
 }
 
-std::thread FontReader;
 // Counted down once the configuration is read: from then on Qt may use it, on any thread.
 std::latch ConfigurationRead(1);
-// Set once the application object exists and will wait for the reader before it ends.
-std::atomic<bool> MayListFonts = false;
+bool Begun = false;
+bool ApplicationTold = false;
 bool FontConfigReady = false;
-
-void JoinFontReader()
-{
-    if (FontReader.joinable())
-        FontReader.join();
-}
-
-void ReadAhead()
-{
-    ReadConfigurationInOwnLocale();
-    ConfigurationRead.count_down();
-    // Qt's list of installed fonts comes next, built from that configuration; the first text would
-    // otherwise build it while the window waits. Qt's font database guards itself, so a text
-    // measured meanwhile simply waits for the list. Without an application object there is no
-    // database yet, and the first text builds the list after all.
-    if (MayListFonts.load(std::memory_order_acquire))
-        QFontDatabase::families();
-}
-
-// A reader still running when the program ends early is waited for, not abandoned.
-struct TJoinAtExit {
-    ~TJoinAtExit() { JoinFontReader(); }
-} JoinAtExit;
 
 } // namespace
 
 void BeginFontSetup()
 {
-    if (FontConfigReady || FontReader.joinable())
+    if (FontConfigReady || Begun)
         return;
-    // The substitutes go in before the reader can look up any font.
+    Begun = true;
+    // The substitutes go in before any font can be looked up.
     InstallFontSubstitutes();
+    RunAhead([] {
+        ReadConfigurationInOwnLocale();
+        ConfigurationRead.count_down();
+    });
     if (QGuiApplication::instance())
         FontSetupHasApplication();
-    FontReader = std::thread(ReadAhead);
 }
 
 void FontSetupHasApplication()
 {
-    if (MayListFonts.load(std::memory_order_relaxed))
+    if (!Begun || ApplicationTold)
         return;
-    // The font list belongs to the application object: it must not end before the reader does.
-    qAddPostRoutine(JoinFontReader);
-    MayListFonts.store(true, std::memory_order_release);
+    ApplicationTold = true;
+    // Qt's list of installed fonts comes next, built from that configuration; the first text would
+    // otherwise build it while the window waits. Qt's font database guards itself, so a text
+    // measured meanwhile simply waits for the list.
+    RunAhead([] { QFontDatabase::families(); });
 }
 
 void AwaitFontSetup()
 {
     if (FontConfigReady)
         return;
-    if (FontReader.joinable())
+    if (Begun)
         ConfigurationRead.wait();
     else
         ReadConfiguration();

@@ -2,16 +2,16 @@
 // substitutes for the Windows font names the windows and skins ask for.
 #pragma once
 
-// Installs the font substitutes and starts reading the system's font configuration on a thread
-// of its own. Reading it is most of the cost of a program's first text (about 4 ms here, more with
-// many fonts installed), and nothing else needs it until then, so the program begins it first of
-// all, before its application object, and makes that object and loads its skin meanwhile. The
-// thread touches nothing of Qt's until FontSetupHasApplication.
+// Installs the font substitutes and starts reading the system's font configuration on the
+// start-up's helper thread (AheadWork.h). Reading it is most of the cost of a program's first text
+// (about 4 ms here, more with many fonts installed), and nothing else needs it until then, so the
+// program begins it first of all, before its application object, and makes that object and loads
+// its skin meanwhile. The thread touches nothing of Qt's until FontSetupHasApplication.
 void BeginFontSetup();
 
 // Tells the setup that the application object now exists (BeginFontSetup sees one that exists
 // already): once the configuration is read, the thread then also builds Qt's list of installed
-// fonts, and the application waits for the thread before it ends.
+// fonts.
 void FontSetupHasApplication();
 
 // Waits until that reading is done, or reads the configuration now when it was never begun.

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUrl>
 #include <atomic>
 
@@ -120,6 +121,13 @@ void TConnection::Open()
     FDatabase = QSqlDatabase();
     QSqlDatabase::removeDatabase(FName);
     throw EDatabaseError::FromEngine(error);
+}
+
+void TConnection::LoadDriver()
+{
+    const QString name = QStringLiteral("driver only, thread %1").arg(quintptr(QThread::currentThreadId()));
+    QSqlDatabase::addDatabase(DriverName, name);
+    QSqlDatabase::removeDatabase(name);
 }
 
 void TConnection::Close()

@@ -22,6 +22,9 @@ class TConnection : public QObject
 
     void Open();
     void Close();
+    // Loads the engine's driver, and nothing more, so that the first Open does not wait for it.
+    // Any thread may call it once the application object exists.
+    static void LoadDriver();
     bool Connected() const { return FDatabase.isOpen(); }
     // The file the connection has open; while closed, the file it would open now.
     QString DatabasePath() const;
