@@ -139,6 +139,8 @@ QString LoadSkinChoice(TbsSkinData& ASkinData, TbsCompressedStoredSkin& AStoredS
         break;
     }
     LoadStoredSkin(ASkinData, AStoredSkin, AChoice.Dark ? EmbeddedDarkSkinData() : EmbeddedSkinData());
+    // The windows about to be made and shown need most of the pictures: they decode meanwhile.
+    ASkinData.DecodePicturesAhead();
     if (AChoice.Dark)
         QApplication::setPalette(PlatformPalette(DarkPalette()));
     return complaint;

@@ -150,6 +150,15 @@ void TbsSkinData::LoadCompressedStoredSkin(TbsCompressedStoredSkin* AStoredSkin)
     ReadPackage(AStoredSkin->DeCompressed());
 }
 
+void TbsSkinData::DecodePicturesAhead() const
+{
+    FPicture.DecodeAhead();
+    FInActivePicture.DecodeAhead();
+    FMask.DecodeAhead();
+    for (const TbsSkinPicture& picture : FActivePictures)
+        picture.DecodeAhead();
+}
+
 void TbsSkinData::LoadFromSkinPackage(const QByteArray& APackage)
 {
     BeginLoad();

@@ -58,6 +58,10 @@ public:
     // TbsIniText::MaxDescriptionBytes raises ESkinDescriptionError, also before anything changes.
     void LoadFromFile(const QString& FileName);
 
+    // Starts decoding every picture still to be decoded on the start-up's helper thread
+    // (TbsSkinPicture::DecodeAhead), for a program that is about to show its windows.
+    void DecodePicturesAhead() const;
+
     // Writes the description into the ini file FileName; its other sections stay.
     void SaveToFile(const QString& FileName) const;
     // SaveToFile, then every named picture as a BMP file beside it: the skin folder. A picture

@@ -1,12 +1,15 @@
 // Decoding and storing the pictures of a skin.
 #include "bsSkinPicture.h"
 
+#include "AheadWork.h"
 #include "bsBmpImageInfo.h"
 #include "bsStreamIO.h"
 
 #include <QBuffer>
 #include <QtEndian>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <optional>
 
 namespace
@@ -89,7 +92,23 @@ QImage DecodeCommonBmp(const QByteArray& ABmp, const CommonBmpLayout& L)
     return image;
 }
 
+// The image of a picture FromBmp left to be decoded.
+QImage DecodePending(const QByteArray& ABmp)
+{
+    if (const auto layout = CommonLayout(ABmp, ReadBmpImageInfo(ABmp)))
+        return DecodeCommonBmp(ABmp, *layout);
+    return QImage();
+}
+
 } // namespace
+
+struct TbsSkinPicture::TAheadDecoding {
+    enum TState { Queued, Decoding, Finished, TakenOver };
+    std::mutex Lock;
+    std::condition_variable Changed;
+    TState State = Queued;
+    QImage Image;
+};
 
 TbsSkinPicture TbsSkinPicture::FromBmp(const QByteArray& ABmp)
 {
@@ -110,10 +129,44 @@ const QImage& TbsSkinPicture::Image() const
 {
     if (FPending) {
         FPending = false;
-        if (const auto layout = CommonLayout(FBmp, ReadBmpImageInfo(FBmp)))
-            FImage = DecodeCommonBmp(FBmp, *layout);
+        FImage = FAhead ? TakeAheadDecoding() : DecodePending(FBmp);
+        FAhead.reset();
     }
     return FImage;
+}
+
+void TbsSkinPicture::DecodeAhead() const
+{
+    if (!FPending || FAhead)
+        return;
+    FAhead = std::make_shared<TAheadDecoding>();
+    RunAhead([ahead = FAhead, bmp = FBmp] {
+        {
+            const std::lock_guard lock(ahead->Lock);
+            if (ahead->State != TAheadDecoding::Queued)
+                return;
+            ahead->State = TAheadDecoding::Decoding;
+        }
+        QImage image = DecodePending(bmp);
+        {
+            const std::lock_guard lock(ahead->Lock);
+            ahead->Image = std::move(image);
+            ahead->State = TAheadDecoding::Finished;
+        }
+        ahead->Changed.notify_all();
+    });
+}
+
+QImage TbsSkinPicture::TakeAheadDecoding() const
+{
+    std::unique_lock lock(FAhead->Lock);
+    if (FAhead->State == TAheadDecoding::Queued || FAhead->State == TAheadDecoding::TakenOver) {
+        FAhead->State = TAheadDecoding::TakenOver;
+        lock.unlock();
+        return DecodePending(FBmp);
+    }
+    FAhead->Changed.wait(lock, [this] { return FAhead->State == TAheadDecoding::Finished; });
+    return FAhead->Image;
 }
 
 TbsSkinPicture TbsSkinPicture::FromFile(const QString& AFileName)

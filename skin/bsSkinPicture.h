@@ -4,12 +4,14 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <memory>
 
 // The bytes are kept as they were stored, so that a skin written back out keeps every picture's
 // pixel format; the image is what painting uses (8-bit palette pictures stay Format_Indexed8).
 // Uncompressed 24-bit and 8-bit pictures, the kinds skins are made of, are checked when they are
 // read and decoded on first use, so that loading a skin does not pay for pictures no window
-// shows; every other kind is decoded when it is read. Pictures belong to the user-interface thread.
+// shows; every other kind is decoded when it is read. Pictures belong to the user-interface thread;
+// only the decoding begun by DecodeAhead runs on another.
 class TbsSkinPicture
 {
   public:
@@ -25,6 +27,10 @@ class TbsSkinPicture
 
     bool Empty() const { return FBmp.isEmpty(); }
     const QImage& Image() const;
+    // Starts decoding a picture still to be decoded on the start-up's helper thread (AheadWork.h),
+    // so that its first Image() finds it done. That Image() waits for a decoding under way, and
+    // decodes the picture itself when the thread has not come to it yet.
+    void DecodeAhead() const;
     // The BMP image; empty for an empty picture.
     const QByteArray& Bmp() const { return FBmp; }
 
@@ -32,7 +38,11 @@ class TbsSkinPicture
     void SaveToFile(const QString& AFileName) const;
 
   private:
+    struct TAheadDecoding;
+    QImage TakeAheadDecoding() const;
+
     QByteArray FBmp;
     mutable QImage FImage;
     mutable bool FPending = false; // FImage is still to be decoded from FBmp
+    mutable std::shared_ptr<TAheadDecoding> FAhead; // shared with the copies made since DecodeAhead
 };

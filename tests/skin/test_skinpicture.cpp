@@ -1,4 +1,5 @@
 // Skin pictures: the direct BMP decoder gives exactly what Qt's reader gives, and bad bytes are refused.
+#include "AheadWork.h"
 #include "bsBmpImageInfo.h"
 #include "bsSkinPicture.h"
 
@@ -6,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <latch>
 
 namespace
 {
@@ -89,4 +91,42 @@ TEST(SkinPicture, AnImageMadeInMemoryKeepsItsPixelFormat)
     EXPECT_EQ(picture.Image(), indexed);
     EXPECT_EQ(TbsSkinPicture::FromBmp(picture.Bmp()).Image(), indexed);
     EXPECT_TRUE(TbsSkinPicture::FromImage(QImage()).Empty());
+}
+
+// A picture decoded ahead on the helper thread gives the image its own decoding gives, to itself
+// and to the copies made of it meanwhile, whether the thread got to it first or the picture
+// was wanted before the thread came to it.
+TEST(SkinPicture, DecodedAheadGivesTheSameImageWhoeverDecodesIt)
+{
+    const QByteArray bmp = AsBmp(NoiseImage(37, 9, QImage::Format_RGB32, 5));
+    const QImage expected = TbsSkinPicture::FromBmp(bmp).Image();
+    ASSERT_FALSE(expected.isNull());
+
+    // The thread decodes it first.
+    const TbsSkinPicture ahead = TbsSkinPicture::FromBmp(bmp);
+    ahead.DecodeAhead();
+    const TbsSkinPicture copy = ahead;
+    FinishAheadWork();
+    EXPECT_EQ(ahead.Image(), expected);
+    EXPECT_EQ(copy.Image(), expected);
+
+    // The thread is held up by other work: the picture decodes itself rather than wait, and the
+    // thread then leaves it alone.
+    std::latch release(1);
+    RunAhead([&release] { release.wait(); });
+    const TbsSkinPicture early = TbsSkinPicture::FromBmp(bmp);
+    early.DecodeAhead();
+    const TbsSkinPicture earlyCopy = early;
+    EXPECT_EQ(early.Image(), expected);
+    EXPECT_EQ(earlyCopy.Image(), expected);
+    release.count_down();
+    FinishAheadWork();
+    EXPECT_EQ(early.Image(), expected);
+
+    // A picture decoded already, or one Qt's reader decoded when it was read, has nothing to do.
+    const TbsSkinPicture done = TbsSkinPicture::FromBmp(bmp);
+    (void)done.Image();
+    done.DecodeAhead();
+    FinishAheadWork();
+    EXPECT_EQ(done.Image(), expected);
 }
