@@ -17,7 +17,7 @@
 
 TbsSkinCustomComboBox::TbsSkinCustomComboBox(QWidget* parent)
     : TbsSkinCustomControl(parent), FSearchTimer(CreateControlTimer(this)),
-      FScrollTimer(CreateControlTimer(this)), FListBox(new TbsPopupListBox(this))
+      FScrollTimer(CreateControlTimer(this))
 {
     FLink.SetSkinDataName(QStringLiteral("combobox"));
     setFocusPolicy(Qt::StrongFocus);
@@ -26,9 +26,28 @@ TbsSkinCustomComboBox::TbsSkinCustomComboBox(QWidget* parent)
     resize(120, 20);
     FSearchTimer->OnTimer = [this] { FSearchTimer->Stop(); };
     FScrollTimer->OnTimer = [this] { AutoScroll(); };
-    FListBox->SetDefaultItemHeight(FListBoxItemHeight);
-    FListBox->NativeList()->viewport()->installEventFilter(this);
     CalcAreas();
+}
+
+TbsPopupListBox* TbsSkinCustomComboBox::ListBox() const
+{
+    if (FListBox)
+        return FListBox;
+    auto* self = const_cast<TbsSkinCustomComboBox*>(this);
+    FListBox = new TbsPopupListBox(self);
+    FListBox->SetDefaultItemHeight(FListBoxItemHeight);
+    FListBox->NativeList()->viewport()->installEventFilter(self);
+    FListBox->SetItems(FItems);
+    FListBox->SetItemIndex(FItemIndex);
+    ApplyListSkin();
+    return FListBox;
+}
+
+void TbsSkinCustomComboBox::ApplyListSkin() const
+{
+    FListBox->SetSkinDataName(SkinLook() ? FSkin.ListBoxName : QString());
+    FListBox->SetSkinData(SkinData());
+    FListBox->UpDateScrollBar();
 }
 
 TbsSkinCustomComboBox::~TbsSkinCustomComboBox()
@@ -39,7 +58,8 @@ TbsSkinCustomComboBox::~TbsSkinCustomComboBox()
 void TbsSkinCustomComboBox::SetItems(const QStringList& items)
 {
     FItems = items;
-    FListBox->SetItems(items);
+    if (FListBox)
+        FListBox->SetItems(items);
     if (FItemIndex >= FItems.size())
         FItemIndex = FOldItemIndex = -1;
     update();
@@ -48,14 +68,16 @@ void TbsSkinCustomComboBox::SetItems(const QStringList& items)
 void TbsSkinCustomComboBox::AddItem(const QString& item)
 {
     FItems.append(item);
-    FListBox->AddItem(item);
+    if (FListBox)
+        FListBox->AddItem(item);
 }
 
 void TbsSkinCustomComboBox::ClearItems()
 {
     CloseUp(false);
     FItems.clear();
-    FListBox->Clear();
+    if (FListBox)
+        FListBox->Clear();
     FItemIndex = FOldItemIndex = -1;
     SetText(QString());
 }
@@ -64,7 +86,8 @@ void TbsSkinCustomComboBox::SetItemIndex(int index)
 {
     FItemIndex = index >= 0 && index < FItems.size() ? index : -1;
     FOldItemIndex = FItemIndex;
-    FListBox->SetItemIndex(FItemIndex);
+    if (FListBox)
+        FListBox->SetItemIndex(FItemIndex);
     if (FItemIndex >= 0)
         SetText(FItems[FItemIndex]);
     update();
@@ -92,7 +115,8 @@ void TbsSkinCustomComboBox::SetListBoxDefaultItemHeight(int value)
     if (value <= 0)
         return;
     FListBoxItemHeight = value;
-    FListBox->SetDefaultItemHeight(value);
+    if (FListBox)
+        FListBox->SetDefaultItemHeight(value);
 }
 
 bool TbsSkinCustomComboBox::SkinLook() const
@@ -133,9 +157,8 @@ void TbsSkinCustomComboBox::ChangeSkinData()
     const auto* edit =
         dynamic_cast<const TbsDataSkinEditControl*>(FLink.ControlNamed(QStringLiteral("edit")));
     s.DisabledFontColor = SkinLook() && edit ? ColorToQColor(edit->DisabledFontColor) : SysGrayText();
-    FListBox->SetSkinDataName(SkinLook() ? s.ListBoxName : QString());
-    FListBox->SetSkinData(SkinData());
-    FListBox->UpDateScrollBar();
+    if (FListBox)
+        ApplyListSkin();
     CalcAreas();
     update();
 }
@@ -221,6 +244,7 @@ void TbsSkinCustomComboBox::DropDown()
     FireEvent(OnDropDown);
     const int rows = std::min<int>(FDropDownCount, int(FItems.size()));
     const int listWidth = FListBoxWidth > 0 ? FListBoxWidth : width();
+    ListBox();
     FListBox->SetBounds(FListBox->x(), FListBox->y(), listWidth, FListBox->height());
     FListBox->SetRowCount(rows);
     // Opening only shows the list: the control's item and events stay as they are.
@@ -259,25 +283,27 @@ void TbsSkinCustomComboBox::CloseUp(bool accept)
 
 bool TbsSkinCustomComboBox::IsPopupVisible() const
 {
-    return FListBox->isVisible();
+    return FListBox && FListBox->isVisible();
 }
 
 int TbsSkinCustomComboBox::ListRowAt(const QPoint& globalPos) const
 {
-    QWidget* viewport = FListBox->NativeList()->viewport();
+    QWidget* viewport = ListBox()->NativeList()->viewport();
     const QModelIndex index = FListBox->NativeList()->indexAt(viewport->mapFromGlobal(globalPos));
     return index.isValid() ? index.row() : -1;
 }
 
 bool TbsSkinCustomComboBox::OverListRows(const QPoint& globalPos) const
 {
+    if (!IsPopupVisible())
+        return false;
     QWidget* viewport = FListBox->NativeList()->viewport();
-    return IsPopupVisible() && viewport->rect().contains(viewport->mapFromGlobal(globalPos));
+    return viewport->rect().contains(viewport->mapFromGlobal(globalPos));
 }
 
 void TbsSkinCustomComboBox::AutoScroll()
 {
-    const int index = FListBox->ItemIndex();
+    const int index = CurrentIndex();
     if (TimerMode == 1 && index > 0)
         SelectByUser(index - 1);
     else if (TimerMode == 2 && index < FItems.size() - 1)
@@ -516,7 +542,7 @@ void TbsSkinCustomComboBox::focusOutEvent(QFocusEvent* event)
     TbsSkinCustomControl::focusOutEvent(event);
     // A click into the list may activate its window for a moment; that is no focus loss.
     const bool toList =
-        event->reason() == Qt::ActiveWindowFocusReason && QApplication::activeWindow() == FListBox;
+        event->reason() == Qt::ActiveWindowFocusReason && FListBox && QApplication::activeWindow() == FListBox;
     if (event->reason() != Qt::PopupFocusReason && !toList)
         CloseUp(false);
     update();
@@ -524,8 +550,7 @@ void TbsSkinCustomComboBox::focusOutEvent(QFocusEvent* event)
 
 bool TbsSkinCustomComboBox::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget* viewport = FListBox->NativeList()->viewport();
-    if (watched == viewport) {
+    if (FListBox && watched == FListBox->NativeList()->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {

@@ -48,8 +48,9 @@ public:
     void DropDown();
     void CloseUp(bool accept);
     bool IsPopupVisible() const;
-    // The drop-down list.
-    TbsPopupListBox* ListBox() const { return FListBox; }
+    // The drop-down list, made when it is first needed: a window whose list is never dropped down
+    // does not pay for it.
+    TbsPopupListBox* ListBox() const;
     // The button part and the item area at the control's size.
     QRect ButtonPartRect() const { return Button.R; }
     QRect ItemAreaRect() const { return CBItem; }
@@ -111,7 +112,8 @@ private:
     std::unique_ptr<TbsControlTimer> FSearchTimer;
     // Moves the list's selection while the pointer is dragged above or below it.
     std::unique_ptr<TbsControlTimer> FScrollTimer;
-    TbsPopupListBox* FListBox;
+    void ApplyListSkin() const;
+    mutable TbsPopupListBox* FListBox = nullptr;
 
     TbsCBButtonX Button;
     QRect CBItem;

@@ -280,3 +280,30 @@ TEST_F(ComboDropDownTest, TheSkinnedListTakesTheComboBoxRecordsListObject)
 }
 
 } // namespace
+
+// The list is made only when it is first wanted, and then takes on what the combo box was told
+// before: its items, its item, its row height and its skin; later changes still reach it.
+TEST_F(ComboDropDownTest, AListMadeLateTakesOnWhatTheComboBoxWasToldBefore)
+{
+    combo->SetListBoxDefaultItemHeight(23);
+    combo->SetSkinData(TOurSkinRepository::Get());
+    Fill(5, 3);
+    combo->AddItem(QStringLiteral("late"));
+    EXPECT_TRUE(combo->findChildren<TbsPopupListBox*>().isEmpty());
+    combo->DropDown();
+    ASSERT_TRUE(combo->IsPopupVisible());
+    TbsPopupListBox* list = combo->ListBox();
+    EXPECT_EQ(combo->findChildren<TbsPopupListBox*>().size(), 1);
+    EXPECT_EQ(list->NativeList()->count(), 6);
+    EXPECT_EQ(list->NativeList()->item(5)->text(), QStringLiteral("late"));
+    EXPECT_EQ(list->ItemIndex(), 3);
+    EXPECT_EQ(list->DefaultItemHeight(), 23);
+    EXPECT_EQ(list->SkinDataName(), QStringLiteral("listbox"));
+    EXPECT_NE(list->SkinIndex(), -1);
+    combo->CloseUp(false);
+    combo->SetSkinData(nullptr);
+    combo->ChangeSkinData();
+    combo->ClearItems();
+    EXPECT_EQ(list->NativeList()->count(), 0);
+    EXPECT_EQ(list->SkinIndex(), -1);
+}
