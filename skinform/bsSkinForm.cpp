@@ -464,7 +464,17 @@ const QImage& TbsSkinForm::ActivePicture(int AIndex) const
 
 const QImage& TbsSkinForm::FramePicture() const
 {
-    return (GetFormActive() || FInActivePicture.isNull()) ? FPicture : FInActivePicture;
+    if (GetFormActive())
+        return FPicture;
+    if (FInActivePending) {
+        FInActivePending = false;
+        if (FSD && !FSD->FInActivePicture.Empty()) {
+            const QImage inactive = ThirtyTwoBit(FSD->FInActivePicture.Image());
+            if (inactive.size() == FPicture.size())
+                FInActivePicture = inactive;
+        }
+    }
+    return FInActivePicture.isNull() ? FPicture : FInActivePicture;
 }
 
 // --- painting ------------------------------------------------------------------------------------
@@ -1480,14 +1490,10 @@ void TbsSkinForm::ChangeSkinData()
     FPictureCache.clear();
     FPicture = FInActivePicture = QImage();
     // A skin without a main picture cannot frame a window: it gets the default look.
-    if (FSD && !FSD->Empty() && !FSD->FPicture.Empty()) {
+    if (FSD && !FSD->Empty() && !FSD->FPicture.Empty())
         FPicture = ThirtyTwoBit(FSD->FPicture.Image());
-        if (!FSD->FInActivePicture.Empty())
-            FInActivePicture = ThirtyTwoBit(FSD->FInActivePicture.Image());
-        if (FInActivePicture.size() != FPicture.size())
-            FInActivePicture = QImage();
-    }
     FSkinSupport = !FPicture.isNull();
+    FInActivePending = FSkinSupport;
     PrepareClientTile();
     FLayerBorder->Hide();
     if (FSkinSupport && FSkinnableForm) {

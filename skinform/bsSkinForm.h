@@ -288,7 +288,10 @@ private:
     TbsSkinMenu* FSkinMenu;
     TPopupMenu* FDefaultSysMenu;
     bool InMenu = false;
-    QImage FPicture, FInActivePicture;
+    QImage FPicture;
+    // Read when the window is first drawn inactive: most windows are first shown active.
+    mutable QImage FInActivePicture;
+    mutable bool FInActivePending = false;
     mutable std::map<int, QImage> FPictureCache;
     // The frame's four strips as cut from the frame picture, before the objects are drawn on them:
     // the last ones for the active and the inactive picture.
