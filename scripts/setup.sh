@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
-  zlib1g-dev libsqlite3-dev sqlite3 libfontconfig-dev
+  zlib1g-dev libsqlite3-dev sqlite3 libfontconfig-dev libdeflate-dev
   libgtest-dev googletest
   clang libclang-rt-14-dev
   fonts-wqy-microhei

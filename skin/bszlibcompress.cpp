@@ -5,7 +5,9 @@
 
 #include <QBuffer>
 #include <QIODevice>
+#include <QtEndian>
 #include <algorithm>
+#include <libdeflate.h>
 
 namespace {
 
@@ -163,6 +165,7 @@ TDecompressionStream::TDecompressionStream(QIODevice* Source) : TCustomZlibStrea
     FZRec.next_in = reinterpret_cast<Bytef*>(FBuffer);
     FZRec.avail_in = 0;
     DCheck(inflateInit(&FZRec));
+    DCheck(inflateValidate(&FZRec, 0));
 }
 
 TDecompressionStream::~TDecompressionStream()
@@ -180,6 +183,7 @@ qint64 TDecompressionStream::Read(char* Buffer, qint64 Count)
         FZRec.avail_out = uInt(chunk);
         while (FZRec.avail_out > 0) {
             if (FZRec.avail_in == 0) {
+                KeepConsumedTail();
                 const qint64 got = FStrm->read(FBuffer, BufferSize);
                 if (got <= 0)
                     return delivered + (chunk - FZRec.avail_out);
@@ -190,8 +194,11 @@ qint64 TDecompressionStream::Read(char* Buffer, qint64 Count)
             }
             // Past its end inflate consumes nothing and would be asked again for ever; a preset
             // dictionary or a stalled inflate can never make progress either.
+            Bytef* const produced = FZRec.next_out;
             const int code = DCheck(inflate(&FZRec, Z_NO_FLUSH));
+            FCheck = quint32(libdeflate_adler32(FCheck, produced, size_t(FZRec.next_out - produced)));
             if (code == Z_STREAM_END) {
+                CheckTrailer();
                 FStreamEnded = true;
                 break;
             }
@@ -216,6 +223,8 @@ qint64 TDecompressionStream::Seek(qint64 Offset, TSeekOrigin Origin)
         FZRec.next_in = reinterpret_cast<Bytef*>(FBuffer);
         FZRec.avail_in = 0;
         FStreamEnded = false;
+        FCheck = 1;
+        FConsumedTailSize = 0;
         FStrm->seek(FStrmStart);
         FStrmPos = FStrmStart;
     } else if ((Offset >= 0 && Origin == soCurrent) || (Origin == soBeginning && Offset > delivered)) {
@@ -231,6 +240,32 @@ qint64 TDecompressionStream::Seek(qint64 Offset, TSeekOrigin Origin)
         throw EDecompressionError(QString::fromLatin1(InvalidOperation));
     }
     return qint64(FZRec.total_out);
+}
+
+void TDecompressionStream::KeepConsumedTail()
+{
+    const auto* consumed = reinterpret_cast<const unsigned char*>(FBuffer);
+    const int count = int(FZRec.next_in - reinterpret_cast<Bytef*>(FBuffer));
+    for (int i = std::max(0, count - 4); i < count; ++i) {
+        if (FConsumedTailSize == 4) {
+            std::copy(FConsumedTail + 1, FConsumedTail + 4, FConsumedTail);
+            --FConsumedTailSize;
+        }
+        FConsumedTail[FConsumedTailSize++] = consumed[i];
+    }
+}
+
+// The trailer is the last four bytes inflate consumed: it stops right after them.
+void TDecompressionStream::CheckTrailer() const
+{
+    unsigned char last[8];
+    const int inBuffer = int(FZRec.next_in - reinterpret_cast<const Bytef*>(FBuffer));
+    const int fromBuffer = std::min(inBuffer, 4);
+    const int fromTail = std::min(4 - fromBuffer, FConsumedTailSize);
+    std::copy(FConsumedTail + FConsumedTailSize - fromTail, FConsumedTail + FConsumedTailSize, last);
+    std::copy(FZRec.next_in - fromBuffer, FZRec.next_in, last + fromTail);
+    if (fromTail + fromBuffer < 4 || qFromBigEndian<quint32>(last) != FCheck)
+        throw EDecompressionError(QStringLiteral("compression error"));
 }
 
 bool TDecompressionStream::HasTrailingBytes() const

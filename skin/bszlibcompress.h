@@ -102,7 +102,16 @@ public:
     bool HasTrailingBytes() const;
 
 private:
+    void KeepConsumedTail();
+    void CheckTrailer() const;
+
     bool FStreamEnded = false;
+    // The stream's checksum is computed here rather than by zlib, whose own check is many times
+    // slower: the Adler-32 of what was delivered so far, and the last bytes consumed from input
+    // buffers already refilled, for the trailer that may straddle two of them.
+    quint32 FCheck = 1;
+    unsigned char FConsumedTail[4] = {};
+    int FConsumedTailSize = 0;
 };
 
 // Deflates the whole of Source (from its start) at clMax onto Dest at its current position.

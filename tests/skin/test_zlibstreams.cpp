@@ -236,6 +236,36 @@ TEST(ZlibStreams, BrokenDataRaisesCompressionError)
     }
 }
 
+// The checksum is checked by the stream itself: wherever its four bytes fall among the 8,192-byte
+// reads from the wrapped stream, whole or split across two, a right one passes and any byte of it
+// wrong fails, also once the stream has started over.
+TEST(ZlibStreams, TheChecksumIsCheckedWhereverItFallsAmongTheReads)
+{
+    QRandomGenerator random(7);
+    for (int extra = -2; extra <= 5; ++extra) {
+        // Random bytes are stored, not packed: the compressed form runs to a size chosen here.
+        QByteArray data(TCustomZlibStream::BufferSize - 11 + extra, Qt::Uninitialized);
+        for (char& c : data)
+            c = char(random.bounded(256));
+        const QByteArray good = CompressBytes(data);
+        SCOPED_TRACE(good.size());
+        EXPECT_EQ(DecompressBytes(good), data);
+        for (int i = 1; i <= 4; ++i) {
+            QByteArray bad = good;
+            bad[bad.size() - i] = char(bad[bad.size() - i] ^ 0x10);
+            ExpectError<EDecompressionError>([&] { DecompressBytes(bad); }, "compression error");
+        }
+        SourceBuffer source(good);
+        TDecompressionStream zs(&source.Buffer);
+        QByteArray out(data.size(), Qt::Uninitialized);
+        ASSERT_EQ(zs.Read(out.data(), 100), 100);
+        zs.Seek(0, soBeginning);
+        EXPECT_EQ(zs.Read(out.data(), out.size() + 1), data.size());
+        EXPECT_EQ(out, data);
+        EXPECT_TRUE(zs.StreamEnded());
+    }
+}
+
 TEST(ZlibStreams, DecompressionSeekRules)
 {
     const QByteArray data = CountingBytes(30000);
