@@ -62,15 +62,15 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
     bsSkinData1->SetDlgListViewDrawSkin(true);
     bsSkinData1->SetDlgListViewItemSkinDataName(QStringLiteral("listbox"));
     LoadSkinChoice(*bsSkinData1, *bsCompressedStoredSkin1, ProgramSkinChoice());
-    // The font configuration was read on another thread while the skin loaded: the frame and the
-    // labels below measure the program's first text.
-    AwaitFontSetup();
     SetCaption(QStringLiteral("人事管理系统 - 登录"));
     SetClientSize(327, 203);
     bsSkinForm1 = AttachProgramSkinForm(this, bsSkinData1);
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSize(8);
     setFont(tahoma);
+    // The font configuration was read on another thread while the skin loaded and the frame was
+    // made, which only name fonts: the labels below measure the program's first text.
+    AwaitFontSetup();
 
     bsSkinMessage1 = new TbsSkinMessage(this);
     bsSkinMessage1->setObjectName(QStringLiteral("bsSkinMessage1"));
