@@ -73,6 +73,12 @@ void DrawDefaultButtonFace(QPainter& painter, const QRect& rect, bool pressed, b
     }
 }
 
+QColor DefaultButtonTextColor(bool pressed, bool hot)
+{
+    const QColor text = SysBtnText();
+    return (pressed || hot) && text.lightness() > 128 ? QColor(Qt::black) : text;
+}
+
 QFont DefaultControlFont()
 {
     QFont font(QStringLiteral("Tahoma"));

@@ -35,6 +35,9 @@ inline QColor DefaultDownFillColor()
 // A one-pixel frame and a fill: pressed and hot blue schemes, otherwise a button-shadow frame
 // around the button face.
 void DrawDefaultButtonFace(QPainter& painter, const QRect& rect, bool pressed, bool hot);
+// The text colour on that face: the pressed and hot schemes are light blue whatever the palette,
+// so their text stays dark when the palette's button text is light (a dark palette).
+QColor DefaultButtonTextColor(bool pressed, bool hot);
 // A one-pixel rectangle on the edge of rect (right and bottom exclusive).
 void DrawFrame(QPainter& painter, const QRect& rect, const QColor& color);
 

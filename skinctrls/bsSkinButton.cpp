@@ -174,7 +174,7 @@ void TbsSkinButton::DrawDefaultImage(QImage& B)
     const bool hot = FMouseIn || Focused() || DefaultHot();
     DrawDefaultButtonFace(painter, B.rect(), pressed, hot);
     painter.setFont(FDefaultFont);
-    painter.setPen(isEnabled() ? SysBtnText() : SysBtnShadow());
+    painter.setPen(isEnabled() ? DefaultButtonTextColor(pressed, hot) : SysBtnShadow());
     DrawContent(painter, B.rect(), hot, pressed);
 }
 

@@ -97,6 +97,6 @@ void TbsSkinSpeedButton::DrawDefaultImage(QImage& B)
         painter.fillRect(B.rect(), SysBtnFace());
     }
     painter.setFont(FDefaultFont);
-    painter.setPen(isEnabled() ? SysBtnText() : SysBtnShadow());
+    painter.setPen(isEnabled() ? DefaultButtonTextColor(pressed, FMouseIn) : SysBtnShadow());
     DrawContent(painter, B.rect(), FMouseIn, pressed);
 }

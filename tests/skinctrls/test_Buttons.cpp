@@ -116,3 +116,31 @@ TEST(SkinSpeedButton, FlatTransparentButtonShowsItsFaceOnlyUnderThePointer)
     EXPECT_EQ(button.grab().toImage().pixelColor(0, 0), hotFrame);
     EXPECT_EQ(button.grab().toImage().pixelColor(20, 1), QColor(193, 212, 243));
 }
+
+// The default look's hot and pressed faces are light blue in every palette: under a dark palette,
+// whose button text is light, the text on them is still dark; on the plain face it keeps the
+// palette's colour.
+TYPED_TEST(ButtonPressTest, TextOnTheLightBlueFacesStaysDarkUnderADarkPalette)
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Button, QColor(40, 40, 45));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    this->button->SetCaption(QStringLiteral("OK"));
+    this->button->resize(75, 25);
+    const auto darkestLightness = [this] {
+        const QImage image = this->button->grab().toImage();
+        int darkest = 255;
+        // The text lies well inside the one-pixel frame.
+        for (int y = 4; y < image.height() - 4; ++y)
+            for (int x = 4; x < image.width() - 4; ++x)
+                darkest = std::min(darkest, image.pixelColor(x, y).lightness());
+        return darkest;
+    };
+    EXPECT_GT(darkestLightness(), 35); // the plain face: light text on a dark face
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(this->button, &enter);
+    EXPECT_LT(darkestLightness(), 100);
+    QApplication::setPalette(before);
+}
