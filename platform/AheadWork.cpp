@@ -15,6 +15,8 @@ std::thread Worker;
 // Whether the worker is still taking jobs; once it finds the queue empty it ends, and the next
 // job starts another one.
 bool WorkerTakesJobs = false;
+// Whether the application object of the moment waits for the jobs before it ends.
+bool FinishRegistered = false;
 
 void TakeJobs()
 {
@@ -37,6 +39,17 @@ void TakeJobs()
     }
 }
 
+// Registered once per application object: Qt calls each of its post routines once, as that
+// object ends, and forgets them.
+void FinishBeforeTheApplicationEnds()
+{
+    {
+        const std::lock_guard lock(QueueLock);
+        FinishRegistered = false;
+    }
+    FinishAheadWork();
+}
+
 struct TFinishAtExit {
     ~TFinishAtExit() { FinishAheadWork(); }
 } FinishAtExit;
@@ -45,10 +58,12 @@ struct TFinishAtExit {
 
 void RunAhead(std::function<void()> job)
 {
-    // The job may use what the application object owns.
-    if (QCoreApplication::instance())
-        qAddPostRoutine(FinishAheadWork);
     const std::lock_guard lock(QueueLock);
+    // The job may use what the application object owns.
+    if (!FinishRegistered && QCoreApplication::instance()) {
+        qAddPostRoutine(FinishBeforeTheApplicationEnds);
+        FinishRegistered = true;
+    }
     Jobs.push_back(std::move(job));
     if (WorkerTakesJobs)
         return;
