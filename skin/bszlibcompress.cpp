@@ -242,29 +242,30 @@ qint64 TDecompressionStream::Seek(qint64 Offset, TSeekOrigin Origin)
     return qint64(FZRec.total_out);
 }
 
-void TDecompressionStream::KeepConsumedTail()
+// The last four bytes inflate consumed (fewer near the stream's start) into last, oldest first:
+// those of the input buffer up to next_in, after the ones kept from the buffers before it.
+int TDecompressionStream::LastConsumed(unsigned char* last) const
 {
-    const auto* consumed = reinterpret_cast<const unsigned char*>(FBuffer);
-    const int count = int(FZRec.next_in - reinterpret_cast<Bytef*>(FBuffer));
-    for (int i = std::max(0, count - 4); i < count; ++i) {
-        if (FConsumedTailSize == 4) {
-            std::copy(FConsumedTail + 1, FConsumedTail + 4, FConsumedTail);
-            --FConsumedTailSize;
-        }
-        FConsumedTail[FConsumedTailSize++] = consumed[i];
-    }
-}
-
-// The trailer is the last four bytes inflate consumed: it stops right after them.
-void TDecompressionStream::CheckTrailer() const
-{
-    unsigned char last[8];
     const int inBuffer = int(FZRec.next_in - reinterpret_cast<const Bytef*>(FBuffer));
     const int fromBuffer = std::min(inBuffer, 4);
     const int fromTail = std::min(4 - fromBuffer, FConsumedTailSize);
     std::copy(FConsumedTail + FConsumedTailSize - fromTail, FConsumedTail + FConsumedTailSize, last);
     std::copy(FZRec.next_in - fromBuffer, FZRec.next_in, last + fromTail);
-    if (fromTail + fromBuffer < 4 || qFromBigEndian<quint32>(last) != FCheck)
+    return fromTail + fromBuffer;
+}
+
+void TDecompressionStream::KeepConsumedTail()
+{
+    unsigned char last[4];
+    FConsumedTailSize = LastConsumed(last);
+    std::copy(last, last + FConsumedTailSize, FConsumedTail);
+}
+
+// The trailer is the last four bytes inflate consumed: it stops right after them.
+void TDecompressionStream::CheckTrailer() const
+{
+    unsigned char last[4];
+    if (LastConsumed(last) < 4 || qFromBigEndian<quint32>(last) != FCheck)
         throw EDecompressionError(QStringLiteral("compression error"));
 }
 

@@ -102,6 +102,7 @@ public:
     bool HasTrailingBytes() const;
 
 private:
+    int LastConsumed(unsigned char* last) const;
     void KeepConsumedTail();
     void CheckTrailer() const;
 
