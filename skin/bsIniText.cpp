@@ -92,8 +92,12 @@ const QStringView* TbsIniText::Section::Find(QStringView key, quint32 hash) cons
 void TbsIniText::Section::Append(QStringView key, QStringView value)
 {
     Entries.push_back(Entry{key, value});
-    const int item = int(Entries.size() - 1);
-    KeyIndex.Add(item, key, [this](int e) { return Entries[size_t(e)].Key; });
+    IndexEntry(Entries.size() - 1);
+}
+
+void TbsIniText::Section::IndexEntry(size_t e)
+{
+    KeyIndex.Add(int(e), Entries[e].Key, [this](int i) { return Entries[size_t(i)].Key; });
 }
 
 // The text of description bytes under the byte-order mark rule, whatever their size.
@@ -222,8 +226,7 @@ void TbsIniText::SetText(const QString& text)
     for (Section& section : FSections) {
         section.KeyIndex.Reserve(section.Entries.size());
         for (size_t e = 0; e < section.Entries.size(); ++e)
-            section.KeyIndex.Add(int(e), section.Entries[e].Key,
-                                 [&section](int i) { return section.Entries[size_t(i)].Key; });
+            section.IndexEntry(e);
     }
 }
 

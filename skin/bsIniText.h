@@ -147,6 +147,8 @@ public:
         const QStringView* Find(QStringView key) const { return Find(key, TbsNameIndex::Hash(key)); }
         // Appends an entry; the first entry of a name stays the one found.
         void Append(QStringView key, QStringView value);
+        // Enters entry e's key in the index, unless an earlier entry has that name.
+        void IndexEntry(size_t e);
     };
     // For readers that take many keys of one section: the section is found once, each key in it.
     // Both pointers stay valid until the text changes; nullptr means absent.
