@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
-#include <clocale>
 #include <fontconfig/fontconfig.h>
 #include <latch>
 #include <locale.h>

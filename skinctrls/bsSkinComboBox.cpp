@@ -288,8 +288,8 @@ bool TbsSkinCustomComboBox::IsPopupVisible() const
 
 int TbsSkinCustomComboBox::ListRowAt(const QPoint& globalPos) const
 {
-    QWidget* viewport = ListBox()->NativeList()->viewport();
-    const QModelIndex index = FListBox->NativeList()->indexAt(viewport->mapFromGlobal(globalPos));
+    const TbsListBox* list = ListBox()->NativeList();
+    const QModelIndex index = list->indexAt(list->viewport()->mapFromGlobal(globalPos));
     return index.isValid() ? index.row() : -1;
 }
 
