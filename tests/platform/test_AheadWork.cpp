@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <mutex>
+#include <sched.h>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -34,4 +35,41 @@ TEST(AheadWork, JobsRunInOrderOffTheMainThreadAndAreWaitedFor)
     for (const std::thread::id& id : threads)
         EXPECT_NE(id, std::this_thread::get_id());
     FinishAheadWork(); // nothing left: returns at once
+}
+
+// With one processor to run on there is no other one to start the thread on; it starts all the
+// same, and afterwards may go where the caller may.
+TEST(AheadWork, RunsWhenTheCallerHasOneProcessorOnly)
+{
+    cpu_set_t before;
+    ASSERT_EQ(sched_getaffinity(0, sizeof before, &before), 0);
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(sched_getcpu(), &one);
+    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    std::thread::id ranOn;
+    cpu_set_t jobMayUse;
+    CPU_ZERO(&jobMayUse);
+    RunAhead([&] {
+        ranOn = std::this_thread::get_id();
+        sched_getaffinity(0, sizeof jobMayUse, &jobMayUse);
+    });
+    FinishAheadWork();
+    sched_setaffinity(0, sizeof before, &before);
+    EXPECT_NE(ranOn, std::thread::id());
+    EXPECT_NE(ranOn, std::this_thread::get_id());
+    EXPECT_TRUE(CPU_EQUAL(&jobMayUse, &one));
+}
+
+// Started on another processor than the caller's, the worker is not held there: it may use every
+// processor the caller may.
+TEST(AheadWork, TheWorkerMayUseEveryProcessorTheCallerMay)
+{
+    cpu_set_t callerMayUse;
+    ASSERT_EQ(sched_getaffinity(0, sizeof callerMayUse, &callerMayUse), 0);
+    cpu_set_t jobMayUse;
+    CPU_ZERO(&jobMayUse);
+    RunAhead([&] { sched_getaffinity(0, sizeof jobMayUse, &jobMayUse); });
+    FinishAheadWork();
+    EXPECT_TRUE(CPU_EQUAL(&jobMayUse, &callerMayUse));
 }
