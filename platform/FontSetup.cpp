@@ -33,12 +33,13 @@ void ReadConfiguration()
                                    FcFalse);
 }
 
-// The configuration is read in a locale of the reader's own, made from the environment as the
-// application object makes the process's: that object sets the process's locale while the reader
-// may be parsing numbers.
+// The configuration is read in a locale of the reader's own, since the application object sets the
+// process's while the reader may be parsing numbers. It is the C locale, the one the files are
+// written in; the user's would have to be loaded from its files, holding the lock that the
+// application object's own setting of the locale then waits on.
 void ReadConfigurationInOwnLocale()
 {
-    const locale_t own = newlocale(LC_ALL_MASK, "", locale_t(nullptr));
+    const locale_t own = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     if (own)
         uselocale(own);
     ReadConfiguration();
