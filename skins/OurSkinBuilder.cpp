@@ -1410,8 +1410,8 @@ void TBuilder::BuildControls()
     int bottom = 0;
     for (const QRect& r : FUsed)
         bottom = std::max(bottom, r.bottom() + 1);
-    AddPicture(QStringLiteral("controls.bmp"),
-               FControls.copy(0, 0, FControls.width(), std::max(bottom, S(431))));
+    // Cut below the last part: every row of the picture is inflated and decoded at each start.
+    AddPicture(QStringLiteral("controls.bmp"), FControls.copy(0, 0, FControls.width(), bottom));
 }
 
 void BuildFromPalette(TbsSkinData& skin, const TOurSkinOptions& options)
