@@ -65,9 +65,6 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
     SetCaption(QStringLiteral("人事管理系统 - 登录"));
     SetClientSize(327, 203);
     bsSkinForm1 = AttachProgramSkinForm(this, bsSkinData1);
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPointSize(8);
-    setFont(tahoma);
     // The font configuration was read on another thread while the skin loaded and the frame was
     // made, which only name fonts: the labels below measure the program's first text.
     AwaitFontSetup();
@@ -121,6 +118,12 @@ TForm1::TForm1(QWidget* parent) : TForm(parent)
     btnCancel->SetSkinData(bsSkinData1);
     btnCancel->OnClick = [this] { btnCancelClick(); };
 
+    // The window's own font goes in once its controls are made: each of them shows a font of its
+    // own, and an edit made inside the window would first lay out its empty text in the window's
+    // font, loading a font that nothing on the login window draws with.
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(8);
+    setFont(tahoma);
     setTabOrder(cmbUserName, edtpassword);
     cmbUserName->setFocus();
 
