@@ -1,7 +1,6 @@
 // Start-up order and shut-down of the program's long-lived objects.
 #include "StartUp.h"
 
-#include "AheadWork.h"
 #include "FontSetup.h"
 #include "QueryActions.h"
 #include "StartUpClock.h"
@@ -136,11 +135,11 @@ void StartUp(const TProgramOptions& AOptions)
     // out their text once before they take that font; in any other font that layout alone would
     // load one more font before the login window shows.
     QApplication::setFont(DefaultControlFont());
-    // The login window's account list is the first query; the driver loads meanwhile.
-    RunAhead(&TConnection::LoadDriver);
     new TApplication;
     Application->SetTitle(QStringLiteral("人事管理系统"));
     new Tdb;
+    // The login window's account list is the first query: the database opens meanwhile.
+    db->acPer->OpenAhead();
     // Later windows link to the skin repository on the login window, and the archive window loads
     // the picker's tree: hence this order.
     new TForm1;

@@ -1,6 +1,7 @@
 // Opening the database file through Qt SQL, and the connection string it is named by.
 #include "TConnection.h"
 
+#include "AheadWork.h"
 #include "EDatabaseError.h"
 #include "TQuery.h"
 
@@ -12,6 +13,9 @@
 #include <QThread>
 #include <QUrl>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <utility>
 
 namespace
 {
@@ -60,6 +64,47 @@ QList<std::pair<QString, QString>> ConnectionEntries(const QString& text)
     return entries;
 }
 
+void LoadDriver()
+{
+    const QString name = QStringLiteral("driver only, thread %1").arg(quintptr(QThread::currentThreadId()));
+    QSqlDatabase::addDatabase(DriverName, name);
+    QSqlDatabase::removeDatabase(name);
+}
+
+// Opens the file at path read-write under the connection name; throws, leaving nothing behind,
+// when it is missing, a folder or no database.
+QSqlDatabase OpenFile(const QString& name, const QString& path)
+{
+    if (path.isEmpty())
+        throw EDatabaseError(QStringLiteral("The connection string names no Data Source."));
+    const QFileInfo file(path);
+    if (file.isDir())
+        throw EDatabaseError(QStringLiteral("'%1' is a folder, not a database file.").arg(path));
+    if (!file.isFile())
+        throw EDatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+
+    // mode=rw opens read-write and never creates, even if the file vanishes after the check.
+    QUrl uri = QUrl::fromLocalFile(path);
+    uri.setQuery(QStringLiteral("mode=rw"));
+    QSqlDatabase database = QSqlDatabase::addDatabase(DriverName, name);
+    database.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    QSqlError error;
+    if (database.open()) {
+        // The engine reads the file lazily; one read now tells a database from any other file.
+        QSqlQuery probe(database);
+        if (probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            return database;
+        error = probe.lastError();
+    } else {
+        error = database.lastError();
+    }
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+    throw EDatabaseError::FromEngine(error);
+}
+
 } // namespace
 
 TConnection::TConnection(QObject* owner) : QObject(owner), FName(NextConnectionName()) {}
@@ -91,47 +136,78 @@ void TConnection::Open()
     if (Connected())
         return;
     const QString path = DatabasePath();
-    if (path.isEmpty())
-        throw EDatabaseError(QStringLiteral("The connection string names no Data Source."));
-    const QFileInfo file(path);
-    if (file.isDir())
-        throw EDatabaseError(QStringLiteral("'%1' is a folder, not a database file.").arg(path));
-    if (!file.isFile())
-        throw EDatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
-
-    // mode=rw opens read-write and never creates, even if the file vanishes after the check.
-    QUrl uri = QUrl::fromLocalFile(path);
-    uri.setQuery(QStringLiteral("mode=rw"));
-    FDatabase = QSqlDatabase::addDatabase(DriverName, FName);
-    FDatabase.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-    FDatabase.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
-    QSqlError error;
-    if (FDatabase.open()) {
-        // The engine reads the file lazily; one read now tells a database from any other file.
-        QSqlQuery probe(FDatabase);
-        if (probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-            FOpenPath = path;
-            return;
-        }
-        error = probe.lastError();
-    } else {
-        error = FDatabase.lastError();
-    }
-    FDatabase.close();
-    FDatabase = QSqlDatabase();
-    QSqlDatabase::removeDatabase(FName);
-    throw EDatabaseError::FromEngine(error);
+    const QSqlDatabase ahead = TakeOverAhead(path);
+    FDatabase = ahead.isOpen() ? ahead : OpenFile(FName, path);
+    FOpenPath = path;
 }
 
-void TConnection::LoadDriver()
+struct TConnection::TAheadOpening {
+    enum TState { Queued, Opening, Done, Dropped };
+
+    std::mutex Lock;
+    std::condition_variable Finished;
+    TState State = Queued;
+    QString Path;
+    QSqlDatabase Database; // open once Done, unless the opening failed
+};
+
+void TConnection::OpenAhead()
 {
-    const QString name = QStringLiteral("driver only, thread %1").arg(quintptr(QThread::currentThreadId()));
-    QSqlDatabase::addDatabase(DriverName, name);
-    QSqlDatabase::removeDatabase(name);
+    TakeOverAhead(QString());
+    if (Connected())
+        return;
+    auto ahead = std::make_shared<TAheadOpening>();
+    ahead->Path = DatabasePath();
+    FAhead = ahead;
+    RunAhead([ahead, name = FName, owner = thread()] {
+        {
+            const std::lock_guard lock(ahead->Lock);
+            if (ahead->State == TAheadOpening::Dropped)
+                return;
+            ahead->State = TAheadOpening::Opening;
+        }
+        QSqlDatabase database;
+        LoadDriver();
+        try {
+            database = OpenFile(name, ahead->Path);
+            // The driver belongs to the thread that made it, and the connection is the owner's.
+            database.driver()->moveToThread(owner);
+        } catch (const EDatabaseError&) {
+            // Open tries again and reports it.
+        }
+        {
+            const std::lock_guard lock(ahead->Lock);
+            ahead->Database = database;
+            ahead->State = TAheadOpening::Done;
+        }
+        ahead->Finished.notify_all();
+    });
+}
+
+QSqlDatabase TConnection::TakeOverAhead(const QString& path)
+{
+    const std::shared_ptr<TAheadOpening> ahead = std::move(FAhead);
+    if (!ahead)
+        return QSqlDatabase();
+    std::unique_lock lock(ahead->Lock);
+    if (ahead->State == TAheadOpening::Queued) {
+        ahead->State = TAheadOpening::Dropped;
+        return QSqlDatabase();
+    }
+    ahead->Finished.wait(lock, [&] { return ahead->State == TAheadOpening::Done; });
+    QSqlDatabase database = std::exchange(ahead->Database, QSqlDatabase());
+    if (!database.isOpen() || ahead->Path == path)
+        return database;
+    // Opened where the connection no longer points.
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(FName);
+    return QSqlDatabase();
 }
 
 void TConnection::Close()
 {
+    TakeOverAhead(QString());
     if (!FDatabase.isValid())
         return;
     emit Closing();

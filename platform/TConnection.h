@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
+#include <memory>
 
 // Takes a Jet-style connection string as it stands ("Provider=...;Data Source=db.mdb;...") and
 // uses only its Data Source, resolved against the working directory when the connection opens.
@@ -22,9 +23,12 @@ class TConnection : public QObject
 
     void Open();
     void Close();
-    // Loads the engine's driver, and nothing more, so that the first Open does not wait for it.
-    // Any thread may call it once the application object exists.
-    static void LoadDriver();
+    // Opens the file the connection string names now on the start-up's helper thread (AheadWork.h),
+    // and loads the engine's driver in any case; the next Open takes that connection over instead
+    // of opening the file itself, waiting for it if need be. Nothing fails here: when the file
+    // could not be opened ahead, or the connection string or working directory has changed since,
+    // that Open opens it as it would have, and reports what fails.
+    void OpenAhead();
     bool Connected() const { return FDatabase.isOpen(); }
     // The file the connection has open; while closed, the file it would open now.
     QString DatabasePath() const;
@@ -52,10 +56,16 @@ class TConnection : public QObject
     void Closing();
 
   private:
+    struct TAheadOpening;
+
     void CheckConnected() const;
+    // The connection opened ahead of path, when there is one; otherwise the opening ahead is
+    // stopped or let go of.
+    QSqlDatabase TakeOverAhead(const QString& path);
 
     QString FName; // the name under which Qt keeps this connection
     QSqlDatabase FDatabase;
     QString FOpenPath;
     bool FInTransaction = false;
+    std::shared_ptr<TAheadOpening> FAhead;
 };
