@@ -2,11 +2,10 @@
 #include "DatabaseFileState.h"
 
 #include "Exception.h"
+#include "SqliteEngine.h"
 #include "TConnection.h"
 
 #include <QFileInfo>
-#include <QSqlDriver>
-#include <sqlite3.h>
 
 namespace {
 
@@ -48,10 +47,7 @@ bool DatabaseIsReadOnly(const TConnection& connection)
     if (!file.isWritable() || !(file.permissions() & anyWrite))
         return true;
     // The engine opens a file it cannot write read-only without saying so.
-    const QVariant handle = connection.Database().driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-        if (auto* engine = *static_cast<sqlite3* const*>(handle.constData()))
-            return sqlite3_db_readonly(engine, "main") == 1;
-    }
+    if (sqlite3* engine = EngineHandle(connection.Database()))
+        return Sqlite().db_readonly(engine, "main") == 1;
     return false;
 }

@@ -2,6 +2,7 @@
 #include "ResultReader.h"
 
 #include "EDatabaseError.h"
+#include "SqliteEngine.h"
 
 #include <QDateTime>
 #include <QSqlDriver>
@@ -14,7 +15,6 @@
 #include <limits>
 #include <memory>
 #include <optional>
-#include <sqlite3.h>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,22 +22,13 @@
 namespace {
 
 struct StatementFinalizer {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+    void operator()(sqlite3_stmt* statement) const { Sqlite().finalize(statement); }
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
-// The engine handle under a Qt connection; nullptr when the driver is not SQLite's.
-sqlite3* EngineHandle(const QSqlDatabase& database)
-{
-    const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
-
 [[noreturn]] void RaiseEngineError(sqlite3* handle)
 {
-    throw EDatabaseError(QString::fromUtf8(sqlite3_errmsg(handle)).trimmed());
+    throw EDatabaseError(QString::fromUtf8(Sqlite().errmsg(handle)).trimmed());
 }
 
 // Whether the driver binds the value as null: an empty variant, and also a null string or byte
@@ -66,7 +57,7 @@ bool BindsAsNull(const QVariant& value)
 
 int BindText(sqlite3_stmt* statement, int position, const QString& text)
 {
-    return sqlite3_bind_text16(statement, position, text.utf16(), int(text.size() * sizeof(char16_t)),
+    return Sqlite().bind_text16(statement, position, text.utf16(), int(text.size() * sizeof(char16_t)),
                                SQLITE_TRANSIENT);
 }
 
@@ -75,20 +66,20 @@ int BindText(sqlite3_stmt* statement, int position, const QString& text)
 int BindValue(sqlite3_stmt* statement, int position, const QVariant& value)
 {
     if (BindsAsNull(value))
-        return sqlite3_bind_null(statement, position);
+        return Sqlite().bind_null(statement, position);
     switch (value.typeId()) {
     case QMetaType::Bool:
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
-        return sqlite3_bind_int64(statement, position, value.toLongLong());
+        return Sqlite().bind_int64(statement, position, value.toLongLong());
     case QMetaType::Double:
     case QMetaType::Float:
-        return sqlite3_bind_double(statement, position, value.toDouble());
+        return Sqlite().bind_double(statement, position, value.toDouble());
     case QMetaType::QByteArray: {
         const QByteArray bytes = value.toByteArray();
-        return sqlite3_bind_blob(statement, position, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        return Sqlite().bind_blob(statement, position, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     }
     case QMetaType::QDateTime:
         return BindText(statement, position, value.toDateTime().toString(Qt::ISODateWithMs));
@@ -104,7 +95,7 @@ Statement Prepare(sqlite3* handle, const QString& text, const QVariantList& valu
 {
     sqlite3_stmt* prepared = nullptr;
     const void* tail = nullptr;
-    if (sqlite3_prepare16_v2(handle, text.utf16(), int(text.size() * sizeof(char16_t)), &prepared, &tail) !=
+    if (Sqlite().prepare16_v2(handle, text.utf16(), int(text.size() * sizeof(char16_t)), &prepared, &tail) !=
         SQLITE_OK)
         RaiseEngineError(handle);
     Statement statement(prepared);
@@ -113,7 +104,7 @@ Statement Prepare(sqlite3* handle, const QString& text, const QVariantList& valu
         throw EDatabaseError(QStringLiteral("Unable to execute multiple statements at a time"));
     if (!statement)
         return statement;
-    if (sqlite3_bind_parameter_count(prepared) != values.size())
+    if (Sqlite().bind_parameter_count(prepared) != values.size())
         throw EDatabaseError(QStringLiteral("Parameter count mismatch"));
     for (qsizetype i = 0; i < values.size(); ++i) {
         if (BindValue(prepared, int(i + 1), values[i]) != SQLITE_OK)
@@ -159,13 +150,13 @@ QMetaType StorageType(int storageClass)
 QList<ResultColumn> ReadColumns(sqlite3_stmt* statement, bool hasRow)
 {
     QList<ResultColumn> columns;
-    const int count = sqlite3_column_count(statement);
+    const int count = Sqlite().column_count(statement);
     for (int i = 0; i < count; ++i) {
-        QString name(static_cast<const QChar*>(sqlite3_column_name16(statement, i)));
+        QString name(static_cast<const QChar*>(Sqlite().column_name16(statement, i)));
         name.remove(u'"');
-        const QString declared(static_cast<const QChar*>(sqlite3_column_decltype16(statement, i)));
+        const QString declared(static_cast<const QChar*>(Sqlite().column_decltype16(statement, i)));
         const QMetaType type = !declared.isEmpty() ? DeclaredType(declared)
-                               : hasRow            ? StorageType(sqlite3_column_type(statement, i))
+                               : hasRow            ? StorageType(Sqlite().column_type(statement, i))
                                                    : QMetaType();
         columns.append({name, type});
     }
@@ -320,16 +311,16 @@ private:
 
 void AppendCell(ResultRows& rows, sqlite3_value* value, TextPool& pool)
 {
-    switch (sqlite3_value_type(value)) {
+    switch (Sqlite().value_type(value)) {
     case SQLITE_INTEGER:
-        rows.AppendInteger(sqlite3_value_int64(value));
+        rows.AppendInteger(Sqlite().value_int64(value));
         return;
     case SQLITE_FLOAT:
-        rows.AppendValue(sqlite3_value_double(value));
+        rows.AppendValue(Sqlite().value_double(value));
         return;
     case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(sqlite3_value_blob(value));
-        rows.AppendValue(QByteArray(data, sqlite3_value_bytes(value)));
+        const auto* data = static_cast<const char*>(Sqlite().value_blob(value));
+        rows.AppendValue(QByteArray(data, Sqlite().value_bytes(value)));
         return;
     }
     case SQLITE_NULL:
@@ -337,8 +328,8 @@ void AppendCell(ResultRows& rows, sqlite3_value* value, TextPool& pool)
         return;
     default: {
         // The file's own UTF-8 read directly: the engine's conversion to UTF-16 costs more.
-        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-        pool.Append(rows, std::string_view(text, std::size_t(sqlite3_value_bytes(value))));
+        const auto* text = reinterpret_cast<const char*>(Sqlite().value_text(value));
+        pool.Append(rows, std::string_view(text, std::size_t(Sqlite().value_bytes(value))));
     }
     }
 }
@@ -349,11 +340,11 @@ void AppendCell(ResultRows& rows, sqlite3_value* value, TextPool& pool)
 // calls would keep it.
 class ConnectionLock {
 public:
-    explicit ConnectionLock(sqlite3* handle) : FMutex(sqlite3_db_mutex(handle))
+    explicit ConnectionLock(sqlite3* handle) : FMutex(Sqlite().db_mutex(handle))
     {
-        sqlite3_mutex_enter(FMutex);
+        Sqlite().mutex_enter(FMutex);
     }
-    ~ConnectionLock() { sqlite3_mutex_leave(FMutex); }
+    ~ConnectionLock() { Sqlite().mutex_leave(FMutex); }
     ConnectionLock(const ConnectionLock&) = delete;
     ConnectionLock& operator=(const ConnectionLock&) = delete;
 
@@ -369,14 +360,14 @@ ResultRows ReadThroughEngine(sqlite3* handle, const QString& text, const QVarian
     if (!statement)
         return result;
     sqlite3_stmt* const step = statement.get();
-    int status = sqlite3_step(step);
-    const int count = sqlite3_column_count(step);
+    int status = Sqlite().step(step);
+    const int count = Sqlite().column_count(step);
     if (count > 0 && (status == SQLITE_ROW || status == SQLITE_DONE))
         result.Columns = ReadColumns(step, status == SQLITE_ROW);
     std::vector<TextPool> pools(count);
-    for (; status == SQLITE_ROW; status = sqlite3_step(step)) {
+    for (; status == SQLITE_ROW; status = Sqlite().step(step)) {
         for (int i = 0; i < count; ++i)
-            AppendCell(result, sqlite3_column_value(step, i), pools[i]);
+            AppendCell(result, Sqlite().column_value(step, i), pools[i]);
     }
     if (status != SQLITE_DONE)
         RaiseEngineError(handle);

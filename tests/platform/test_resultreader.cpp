@@ -1,6 +1,7 @@
 // Reading results through the engine's own interface answers exactly what Qt SQL's driver answers.
 #include "DataSetFixture.h"
 #include "ResultReader.h"
+#include "SqliteEngine.h"
 
 #include <QDateTime>
 
@@ -56,6 +57,16 @@ protected:
         EXPECT_EQ(Describe(engine), Describe(driver));
     }
 };
+
+// The engine's own interface is found in the library the driver loaded: without it every reading
+// here would go through the driver, and compare the driver with itself.
+TEST_F(ResultReaderTest, TheEnginesOwnInterfaceIsFoundWhereTheDriverLoadedIt)
+{
+    sqlite3* handle = EngineHandle(connection.Database());
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(Sqlite().db_readonly(handle, "main"), 0);
+    EXPECT_EQ(EngineHandle(QSqlDatabase()), nullptr);
+}
 
 TEST_F(ResultReaderTest, ColumnsAndValuesAreTheDriversWhateverTheDeclaredTypesAndStoredValues)
 {
