@@ -1,5 +1,5 @@
 // Work the program's start does on a second thread while its main thread goes on: reading the
-// font configuration, listing the installed fonts, loading the database driver.
+// font configuration, listing the installed fonts, opening the database.
 #pragma once
 
 #include <functional>
