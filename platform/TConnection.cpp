@@ -13,8 +13,6 @@
 #include <QThread>
 #include <QUrl>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 #include <utility>
 
 namespace
@@ -141,62 +139,29 @@ void TConnection::Open()
     FOpenPath = path;
 }
 
-struct TConnection::TAheadOpening {
-    enum TState { Queued, Opening, Done, Dropped };
-
-    std::mutex Lock;
-    std::condition_variable Finished;
-    TState State = Queued;
-    QString Path;
-    QSqlDatabase Database; // open once Done, unless the opening failed
-};
-
 void TConnection::OpenAhead()
 {
     TakeOverAhead(QString());
     if (Connected())
         return;
-    auto ahead = std::make_shared<TAheadOpening>();
-    ahead->Path = DatabasePath();
-    FAhead = ahead;
-    RunAhead([ahead, name = FName, owner = thread()] {
-        {
-            const std::lock_guard lock(ahead->Lock);
-            if (ahead->State == TAheadOpening::Dropped)
-                return;
-            ahead->State = TAheadOpening::Opening;
-        }
-        QSqlDatabase database;
+    FAheadPath = DatabasePath();
+    FAhead = TAheadResult<QSqlDatabase>::Begin([name = FName, path = FAheadPath, owner = thread()] {
         LoadDriver();
-        try {
-            database = OpenFile(name, ahead->Path);
-            // The driver belongs to the thread that made it, and the connection is the owner's.
-            database.driver()->moveToThread(owner);
-        } catch (const EDatabaseError&) {
-            // Open tries again and reports it.
-        }
-        {
-            const std::lock_guard lock(ahead->Lock);
-            ahead->Database = database;
-            ahead->State = TAheadOpening::Done;
-        }
-        ahead->Finished.notify_all();
+        QSqlDatabase database = OpenFile(name, path);
+        // The driver belongs to the thread that made it, and the connection is the owner's.
+        database.driver()->moveToThread(owner);
+        return database;
     });
 }
 
 QSqlDatabase TConnection::TakeOverAhead(const QString& path)
 {
-    const std::shared_ptr<TAheadOpening> ahead = std::move(FAhead);
+    const std::shared_ptr<TAheadResult<QSqlDatabase>> ahead = std::move(FAhead);
     if (!ahead)
         return QSqlDatabase();
-    std::unique_lock lock(ahead->Lock);
-    if (ahead->State == TAheadOpening::Queued) {
-        ahead->State = TAheadOpening::Dropped;
-        return QSqlDatabase();
-    }
-    ahead->Finished.wait(lock, [&] { return ahead->State == TAheadOpening::Done; });
-    QSqlDatabase database = std::exchange(ahead->Database, QSqlDatabase());
-    if (!database.isOpen() || ahead->Path == path)
+    std::optional<QSqlDatabase>& result = ahead->Await();
+    QSqlDatabase database = result ? std::exchange(*result, QSqlDatabase()) : QSqlDatabase();
+    if (!database.isOpen() || FAheadPath == path)
         return database;
     // Opened where the connection no longer points.
     database.close();

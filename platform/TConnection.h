@@ -7,6 +7,8 @@
 #include <QVariantList>
 #include <memory>
 
+template <class T> class TAheadResult;
+
 // Takes a Jet-style connection string as it stands ("Provider=...;Data Source=db.mdb;...") and
 // uses only its Data Source, resolved against the working directory when the connection opens.
 // The file is opened read-write and is never created: a missing file is an error and leaves no
@@ -56,8 +58,6 @@ class TConnection : public QObject
     void Closing();
 
   private:
-    struct TAheadOpening;
-
     void CheckConnected() const;
     // The connection opened ahead of path, when there is one; otherwise the opening ahead is
     // stopped or let go of.
@@ -67,5 +67,6 @@ class TConnection : public QObject
     QSqlDatabase FDatabase;
     QString FOpenPath;
     bool FInTransaction = false;
-    std::shared_ptr<TAheadOpening> FAhead;
+    std::shared_ptr<TAheadResult<QSqlDatabase>> FAhead;
+    QString FAheadPath; // the file FAhead opens
 };

@@ -7,9 +7,7 @@
 
 #include <QBuffer>
 #include <QtEndian>
-#include <condition_variable>
 #include <cstring>
-#include <mutex>
 #include <optional>
 
 namespace
@@ -102,14 +100,6 @@ QImage DecodePending(const QByteArray& ABmp)
 
 } // namespace
 
-struct TbsSkinPicture::TAheadDecoding {
-    enum TState { Queued, Decoding, Finished, TakenOver };
-    std::mutex Lock;
-    std::condition_variable Changed;
-    TState State = Queued;
-    QImage Image;
-};
-
 TbsSkinPicture TbsSkinPicture::FromBmp(const QByteArray& ABmp)
 {
     const TbsBmpImageInfo info = ReadBmpImageInfo(ABmp);
@@ -129,7 +119,8 @@ const QImage& TbsSkinPicture::Image() const
 {
     if (FPending) {
         FPending = false;
-        FImage = FAhead ? TakeAheadDecoding() : DecodePending(FBmp);
+        const std::optional<QImage>* ahead = FAhead ? &FAhead->Await() : nullptr;
+        FImage = ahead && *ahead ? **ahead : DecodePending(FBmp);
         FAhead.reset();
     }
     return FImage;
@@ -139,34 +130,7 @@ void TbsSkinPicture::DecodeAhead() const
 {
     if (!FPending || FAhead)
         return;
-    FAhead = std::make_shared<TAheadDecoding>();
-    RunAhead([ahead = FAhead, bmp = FBmp] {
-        {
-            const std::lock_guard lock(ahead->Lock);
-            if (ahead->State != TAheadDecoding::Queued)
-                return;
-            ahead->State = TAheadDecoding::Decoding;
-        }
-        QImage image = DecodePending(bmp);
-        {
-            const std::lock_guard lock(ahead->Lock);
-            ahead->Image = std::move(image);
-            ahead->State = TAheadDecoding::Finished;
-        }
-        ahead->Changed.notify_all();
-    });
-}
-
-QImage TbsSkinPicture::TakeAheadDecoding() const
-{
-    std::unique_lock lock(FAhead->Lock);
-    if (FAhead->State == TAheadDecoding::Queued || FAhead->State == TAheadDecoding::TakenOver) {
-        FAhead->State = TAheadDecoding::TakenOver;
-        lock.unlock();
-        return DecodePending(FBmp);
-    }
-    FAhead->Changed.wait(lock, [this] { return FAhead->State == TAheadDecoding::Finished; });
-    return FAhead->Image;
+    FAhead = TAheadResult<QImage>::Begin([bmp = FBmp] { return DecodePending(bmp); });
 }
 
 TbsSkinPicture TbsSkinPicture::FromFile(const QString& AFileName)

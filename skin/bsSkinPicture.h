@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+template <class T> class TAheadResult;
+
 // The bytes are kept as they were stored, so that a skin written back out keeps every picture's
 // pixel format; the image is what painting uses (8-bit palette pictures stay Format_Indexed8).
 // Uncompressed 24-bit and 8-bit pictures, the kinds skins are made of, are checked when they are
@@ -38,11 +40,8 @@ class TbsSkinPicture
     void SaveToFile(const QString& AFileName) const;
 
   private:
-    struct TAheadDecoding;
-    QImage TakeAheadDecoding() const;
-
     QByteArray FBmp;
     mutable QImage FImage;
     mutable bool FPending = false; // FImage is still to be decoded from FBmp
-    mutable std::shared_ptr<TAheadDecoding> FAhead; // shared with the copies made since DecodeAhead
+    mutable std::shared_ptr<TAheadResult<QImage>> FAhead; // shared with the copies made since DecodeAhead
 };

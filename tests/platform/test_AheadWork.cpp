@@ -3,6 +3,7 @@
 #include "AheadWork.h"
 
 #include <gtest/gtest.h>
+#include <latch>
 #include <mutex>
 #include <sched.h>
 #include <stdexcept>
@@ -72,4 +73,26 @@ TEST(AheadWork, TheWorkerMayUseEveryProcessorTheCallerMay)
     RunAhead([&] { sched_getaffinity(0, sizeof jobMayUse, &jobMayUse); });
     FinishAheadWork();
     EXPECT_TRUE(CPU_EQUAL(&jobMayUse, &callerMayUse));
+}
+
+// A result asked for before its work began calls the work off; one asked for later is the work's,
+// or nothing when the work threw, rather than a wait without end.
+TEST(AheadResult, CalledOffBeforeItBeginsWaitedForAfterAndEmptyWhenTheWorkThrows)
+{
+    std::latch release(1);
+    RunAhead([&] { release.wait(); });
+    bool ran = false;
+    const auto calledOff = TAheadResult<int>::Begin([&] {
+        ran = true;
+        return 1;
+    });
+    EXPECT_FALSE(calledOff->Await().has_value());
+    release.count_down();
+    const auto done = TAheadResult<int>::Begin([] { return 2; });
+    const auto failed = TAheadResult<int>::Begin([]() -> int { throw std::runtime_error("no result"); });
+    FinishAheadWork();
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(done->Await(), 2);
+    EXPECT_EQ(done->Await(), 2); // final: the same every time
+    EXPECT_FALSE(failed->Await().has_value());
 }
