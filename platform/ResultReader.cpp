@@ -309,18 +309,19 @@ private:
     bool FOff = false;
 };
 
-void AppendCell(ResultRows& rows, sqlite3_value* value, TextPool& pool)
+// The engine is looked up by the caller once for all the cells.
+void AppendCell(const TSqliteEngine& sqlite, ResultRows& rows, sqlite3_value* value, TextPool& pool)
 {
-    switch (Sqlite().value_type(value)) {
+    switch (sqlite.value_type(value)) {
     case SQLITE_INTEGER:
-        rows.AppendInteger(Sqlite().value_int64(value));
+        rows.AppendInteger(sqlite.value_int64(value));
         return;
     case SQLITE_FLOAT:
-        rows.AppendValue(Sqlite().value_double(value));
+        rows.AppendValue(sqlite.value_double(value));
         return;
     case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(Sqlite().value_blob(value));
-        rows.AppendValue(QByteArray(data, Sqlite().value_bytes(value)));
+        const auto* data = static_cast<const char*>(sqlite.value_blob(value));
+        rows.AppendValue(QByteArray(data, sqlite.value_bytes(value)));
         return;
     }
     case SQLITE_NULL:
@@ -328,8 +329,8 @@ void AppendCell(ResultRows& rows, sqlite3_value* value, TextPool& pool)
         return;
     default: {
         // The file's own UTF-8 read directly: the engine's conversion to UTF-16 costs more.
-        const auto* text = reinterpret_cast<const char*>(Sqlite().value_text(value));
-        pool.Append(rows, std::string_view(text, std::size_t(Sqlite().value_bytes(value))));
+        const auto* text = reinterpret_cast<const char*>(sqlite.value_text(value));
+        pool.Append(rows, std::string_view(text, std::size_t(sqlite.value_bytes(value))));
     }
     }
 }
@@ -360,14 +361,15 @@ ResultRows ReadThroughEngine(sqlite3* handle, const QString& text, const QVarian
     if (!statement)
         return result;
     sqlite3_stmt* const step = statement.get();
-    int status = Sqlite().step(step);
-    const int count = Sqlite().column_count(step);
+    const TSqliteEngine& sqlite = Sqlite();
+    int status = sqlite.step(step);
+    const int count = sqlite.column_count(step);
     if (count > 0 && (status == SQLITE_ROW || status == SQLITE_DONE))
         result.Columns = ReadColumns(step, status == SQLITE_ROW);
     std::vector<TextPool> pools(count);
-    for (; status == SQLITE_ROW; status = Sqlite().step(step)) {
+    for (; status == SQLITE_ROW; status = sqlite.step(step)) {
         for (int i = 0; i < count; ++i)
-            AppendCell(result, Sqlite().column_value(step, i), pools[i]);
+            AppendCell(sqlite, result, sqlite.column_value(step, i), pools[i]);
     }
     if (status != SQLITE_DONE)
         RaiseEngineError(handle);
