@@ -131,7 +131,7 @@ TEST_F(DataSetTest, ATransactionRollsBackOrCommitsEveryStatementInIt)
 
 namespace {
 
-// The names Qt keeps connections under, but for the ones that only load the driver.
+// How many connections Qt keeps by name.
 int ConnectionCount()
 {
     return int(QSqlDatabase::connectionNames().size());
